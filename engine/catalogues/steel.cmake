@@ -1,0 +1,3 @@
+target_sources(engine PRIVATE
+  catalogues/steel_entry.h
+)

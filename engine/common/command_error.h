@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace dravik {
+
+// A failure that stops the running command: a text that is not a number,
+// a guarded division, rounding or count, a refused catalogue change or a
+// file error. The window shows it as an error message box; the report
+// lines and the state written before it stay as they are.
+class CommandError : public std::runtime_error {
+public:
+    explicit CommandError(const QString& text)
+        : std::runtime_error(text.toStdString()), text_(text) {}
+    const QString& text() const noexcept { return text_; }
+
+private:
+    QString text_;
+};
+
+}  // namespace dravik

@@ -1,0 +1,74 @@
+#include "common/cp1251.h"
+
+#include "common/command_error.h"
+#include "common/runtime_texts.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
+
+namespace dravik {
+namespace {
+
+constexpr char16_t kUnassigned = 0x0098;  // the one byte Windows-1251 leaves free
+
+QByteArray encodeOne(QStringView character, bool& ok) {
+    if (character.size() == 1 && character[0].unicode() == kUnassigned) {
+        ok = true;
+        return QByteArray(1, static_cast<char>(0x98));
+    }
+    QStringEncoder encoder("windows-1251");
+    QByteArray bytes = encoder.encode(character);
+    ok = !encoder.hasError() && bytes.size() == 1 && decodeCp1251(bytes) == character;
+    return bytes;
+}
+
+}  // namespace
+
+QString decodeCp1251(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1251");
+    QString text = decoder.decode(bytes);
+    return text;
+}
+
+QByteArray encodeCp1251(const QString& text) {
+    QStringEncoder encoder("windows-1251");
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError() && bytes.size() == text.size() && decodeCp1251(bytes) == text) {
+        return bytes;
+    }
+    // Find the characters that cannot be stored, or stored and read back.
+    QByteArray result;
+    QString refused;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = QStringView(text).mid(i, width);
+        bool ok = false;
+        const QByteArray one = encodeOne(character, ok);
+        if (ok) {
+            result += one;
+        } else if (!refused.contains(character)) {
+            refused += character;
+        }
+        i += width;
+    }
+    if (!refused.isEmpty()) {
+        throw CommandError(QString::fromUtf8(texts::kUnstorableName).arg(refused));
+    }
+    return result;
+}
+
+QByteArray readShortString(const char* field, int room) {
+    const int length = std::min(static_cast<int>(static_cast<unsigned char>(field[0])), room);
+    return QByteArray(field + 1, length);
+}
+
+void writeShortString(char* field, int room, const QByteArray& bytes) {
+    const int length = std::min(static_cast<int>(bytes.size()), room);
+    std::memset(field, 0, static_cast<size_t>(room) + 1);
+    field[0] = static_cast<char>(length);
+    std::memcpy(field + 1, bytes.constData(), static_cast<size_t>(length));
+}
+
+}  // namespace dravik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Texts in the catalogue files are single-byte Windows-1251. In memory every
+// text shown is a QString; the files' bytes are kept as they were read so
+// that a rewrite changes nothing the user did not change.
+namespace dravik {
+
+// Every byte 0x01..0xFF decodes to one character (0x98, unassigned in the
+// code page, to U+0098) and encodes back to the same byte.
+QString decodeCp1251(const QByteArray& bytes);
+
+// Fails with "The name contains characters that cannot be stored: X" when
+// a character has no Windows-1251 byte; X lists those characters.
+QByteArray encodeCp1251(const QString& text);
+
+// A fixed-room short string: one length byte, then `room` bytes. Reading
+// clamps the length byte to the room.
+QByteArray readShortString(const char* field, int room);
+// Writes the length byte and the characters, the rest of the room as zero.
+// `bytes` longer than the room is cut to it.
+void writeShortString(char* field, int room, const QByteArray& bytes);
+
+}  // namespace dravik

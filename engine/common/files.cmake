@@ -1,0 +1,9 @@
+target_sources(engine PRIVATE
+  common/command_error.h
+  common/number_text.h common/number_text.cpp
+  common/guards.h common/guards.cpp
+  common/cp1251.h common/cp1251.cpp
+  common/similarity.h common/similarity.cpp
+  common/report.h
+  common/runtime_texts.h
+)

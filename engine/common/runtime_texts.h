@@ -1,0 +1,38 @@
+#pragma once
+
+// Every message text of the program that is not a report line, in one place.
+namespace dravik::texts {
+
+// Runtime failures.
+inline constexpr const char* kDivisionByZero = "Floating point division by zero";
+inline constexpr const char* kInvalidFloatOperation = "Invalid floating point operation";
+inline constexpr const char* kRangeCheck = "Range check error";
+inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
+inline constexpr const char* kFileNotFound = "File not found";
+inline constexpr const char* kFileAccessDenied = "File access denied";
+inline constexpr const char* kDiskFull = "Disk full";
+
+// Conversion errors; %1 is the field's text as it then stands.
+inline constexpr const char* kNotFloat = "'%1' is not a valid floating point value";
+inline constexpr const char* kNotInteger = "'%1' is not a valid integer value";
+
+// Refused inputs.
+inline constexpr const char* kChooseSteel = "Choose a steel grade";
+inline constexpr const char* kInductionStep = "Increment induction must be greater than 0";
+inline constexpr const char* kTapSteps = "Number of tap steps must be 0..9";
+inline constexpr const char* kTapStepNegative = "Step control. Uhv must not be negative";
+inline constexpr const char* kLayersAtLeastOne = "Number of layers must be at least 1";
+inline constexpr const char* kLayingCoefficient = "Laying coefficient must be greater than 0";
+inline constexpr const char* kAngleRange = "Angle must be 0..60 degrees";
+inline constexpr const char* kCurvePoints = "Each curve needs at least two points with different inductions";
+inline constexpr const char* kChooseStoredSteel = "Choose a stored steel to edit";
+inline constexpr const char* kWireTableFull = "The wire table is full (5000 wires)";
+inline constexpr const char* kSteelTableFull = "At most 103 stored steels";
+inline constexpr const char* kTooManySteels = "Stal.dat holds %1 steels; only the first 103 are used";
+inline constexpr const char* kUnstorableName = "The name contains characters that cannot be stored: %1";
+
+// Confirmations.
+inline constexpr const char* kStage1Copied = "Отчет по расчету магнитопровода скопирован в буфер обмена";
+inline constexpr const char* kStage2Copied = "Report on the calculation of winding copied to clipboard";
+
+}  // namespace dravik::texts

@@ -1,0 +1,1 @@
+# Script-mode tests of the real windows.

@@ -1,0 +1,3 @@
+# Tests of this area.
+list(APPEND ENGINE_TEST_SOURCES
+)

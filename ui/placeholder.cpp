@@ -1,0 +1,1 @@
+namespace dravik { int uiPlaceholder() { return 0; } }
