@@ -1,6 +1,7 @@
-list(APPEND ENGINE_TEST_SOURCES
-  ${CMAKE_CURRENT_SOURCE_DIR}/common/number_text_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/common/guards_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/common/cp1251_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/common/similarity_test.cpp
+dravik_engine_tests(common_tests
+  common/number_text_test.cpp
+  common/guards_test.cpp
+  common/cp1251_test.cpp
+  common/similarity_test.cpp
 )
+target_link_libraries(common_tests PRIVATE engine_common)

@@ -1,3 +1,1 @@
-# Tests of this area.
-list(APPEND ENGINE_TEST_SOURCES
-)
+# Tests of this area: dravik_engine_tests(steel_tests <files>) and link engine_steel.

@@ -1,2 +1,3 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_wire
 )
+target_link_libraries(engine_wire PUBLIC engine_common)

@@ -1,2 +1,3 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_workbook
 )
+target_link_libraries(engine_workbook PUBLIC engine_common )

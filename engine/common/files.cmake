@@ -1,4 +1,4 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_common
   common/command_error.h
   common/number_text.h common/number_text.cpp
   common/guards.h common/guards.cpp

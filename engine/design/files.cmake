@@ -1,4 +1,4 @@
-target_sources(engine PRIVATE
+target_sources(engine_common PRIVATE
   design/design_state.h
   design/wire_record.h design/wire_record.cpp
   design/stage2_state.h

@@ -1,2 +1,3 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_magnetic
 )
+target_link_libraries(engine_magnetic PUBLIC engine_common)

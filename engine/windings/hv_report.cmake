@@ -1,2 +1,3 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_hv_report
 )
+target_link_libraries(engine_hv_report PUBLIC engine_common)

@@ -1,2 +1,3 @@
-target_sources(engine PRIVATE
+dravik_engine_library(engine_ku_lv
 )
+target_link_libraries(engine_ku_lv PUBLIC engine_common)
