@@ -31,6 +31,13 @@ inline constexpr const char* kSteelTableFull = "At most 103 stored steels";
 inline constexpr const char* kTooManySteels = "Stal.dat holds %1 steels; only the first 103 are used";
 inline constexpr const char* kUnstorableName = "The name contains characters that cannot be stored: %1";
 
+// Workbook import of steel curves; %1 is the workbook's path, %2 a sheet name.
+inline constexpr const char* kWorkbookNotFound = "File not found: %1";
+inline constexpr const char* kWorkbookAccessDenied = "File access denied: %1";
+inline constexpr const char* kWorkbookUnreadable = "%1 is damaged or is not an .xlsx or .ods workbook";
+inline constexpr const char* kWorkbookNoSheet = "The workbook %1 has no sheet \"%2\"";
+inline constexpr const char* kWorkbookTooBig = "The workbook %1 is too big to be read";
+
 // Confirmations.
 inline constexpr const char* kStage1Copied = "Отчет по расчету магнитопровода скопирован в буфер обмена";
 inline constexpr const char* kStage2Copied = "Report on the calculation of winding copied to clipboard";
