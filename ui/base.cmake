@@ -1,3 +1,8 @@
 target_sources(ui PRIVATE
-  placeholder.cpp
+  app_context.h
+  messages.h messages.cpp
+  controls.h controls.cpp
+  window_placement.h window_placement.cpp
+  o_programme.h o_programme.cpp
+  window_set.h window_set.cpp
 )

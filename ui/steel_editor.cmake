@@ -1,2 +1,3 @@
 target_sources(ui PRIVATE
+  stalj_window.h stalj_window.cpp
 )

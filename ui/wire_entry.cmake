@@ -1,2 +1,3 @@
 target_sources(ui PRIVATE
+  provod_window.h provod_window.cpp
 )

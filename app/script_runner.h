@@ -1,0 +1,63 @@
+#pragma once
+
+#include "messages.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <vector>
+
+class QWidget;
+
+namespace dravik {
+
+// In script mode message boxes are not shown: each becomes a line.
+class ScriptMessages final : public MessageSink {
+public:
+    explicit ScriptMessages(QTextStream& out) : out_(out) {}
+    void message(const QString& text) override;
+    void error(const QString& text) override;
+
+private:
+    QTextStream& out_;
+};
+
+// Performs the lines of a script against the real windows, as a user would:
+// set, choose, tick, untick, click, pick, cell, print, state. Returns the
+// exit status: 0, or 2 for a line that names an unknown command or control.
+class ScriptRunner {
+public:
+    ScriptRunner(std::vector<QWidget*> windows, QTextStream& out);
+
+    int run(const QStringList& lines);
+    // Set by "Exit" or the close box of Stage I: the run ends there.
+    void requestQuit() { quitRequested_ = true; }
+
+private:
+    struct Line {
+        int number;
+        QString command;
+        QString rest;
+    };
+    bool perform(const Line& line);  // false: stop the run with status 2
+
+    QWidget* find(const Line& line, const QString& name);
+    bool scriptError(const Line& line, const QString& what);
+
+    bool set(const Line& line, const QString& name, const QString& text);
+    bool choose(const Line& line, const QString& name, const QString& text);
+    bool tick(const Line& line, const QString& name, bool checked);
+    bool click(const Line& line, const QString& name);
+    bool pick(const Line& line, const QString& name, const QString& row);
+    bool cell(const Line& line, const QString& name, const QString& arguments);
+    bool print(const Line& line, const QString& name);
+    bool state(const Line& line, const QString& name);
+
+    void write(const QString& text);
+
+    std::vector<QWidget*> windows_;
+    QTextStream& out_;
+    bool quitRequested_ = false;
+};
+
+}  // namespace dravik

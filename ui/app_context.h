@@ -1,0 +1,61 @@
+#pragma once
+
+#include "catalogues/steel_catalogue.h"
+#include "catalogues/wire_table.h"
+#include "design/design_state.h"
+#include "design/stage2_state.h"
+#include "magnetic/core_geometry.h"
+
+#include <QString>
+#include <functional>
+
+namespace dravik {
+
+class MessageSink;
+class TEtapI;
+class TEtapII;
+class TProvod_dobavitj;
+class TIarmo_razmery;
+class TStalj_dobavitj_redaktirovatj;
+class TRaschet_obmotok_KU;
+class TO_programme;
+class TZigzag_parametry;
+
+// The windows reach one another through these references, set as each
+// window is created (in this order).
+struct Windows {
+    TEtapI* etapI = nullptr;
+    TEtapII* etapII = nullptr;
+    TProvod_dobavitj* provod = nullptr;
+    TIarmo_razmery* iarmo = nullptr;
+    TStalj_dobavitj_redaktirovatj* stalj = nullptr;
+    TRaschet_obmotok_KU* ku = nullptr;
+    TO_programme* about = nullptr;
+    TZigzag_parametry* zigzag = nullptr;
+};
+
+// Everything one run of the program holds: the design state that Stage I
+// leaves for Stage II, the Stage II state, both catalogues and the folder
+// they live in. One instance, owned by the application and handed to every
+// window.
+struct AppContext {
+    QString catalogueFolder;
+    QString shippedWireCatalogue;  // the standard range installed with the program
+    MessageSink* messages = nullptr;
+    // In script mode the steel editor's workbook import reads this file
+    // instead of asking in a file dialog.
+    bool scriptMode = false;
+    QString scriptWorkbook;
+    // Ends the program: "Exit" and the close box of Stage I.
+    std::function<void()> quit;
+
+    DesignState design;
+    Stage2State stage2;
+    CoreGeometryMemory coreGeometry;
+    SteelCatalogue steels;
+    WireTable wires;
+
+    Windows windows;
+};
+
+}  // namespace dravik

@@ -1,0 +1,67 @@
+#include "controls.h"
+
+#include "common/command_error.h"
+#include "common/number_text.h"
+#include "messages.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <optional>
+
+namespace dravik {
+
+void setTextIfChanged(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) edit->setText(text);
+}
+
+QString pointToCommaInField(QLineEdit* edit) {
+    const QString text = firstPointToComma(edit->text());
+    setTextIfChanged(edit, text);
+    return text;
+}
+
+void onUserChoice(QComboBox* combo, const std::function<void()>& handler) {
+    QObject::connect(combo, &QComboBox::activated, combo, [handler](int) { handler(); });
+    if (combo->isEditable()) {
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [handler](const QString&) { handler(); });
+    }
+}
+
+void selectSilently(QComboBox* combo, int index) {
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QStringList memoLines(const QPlainTextEdit* memo) {
+    const QString text = memo->toPlainText();
+    if (text.isEmpty()) return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+void showReport(QPlainTextEdit* memo, const Report& report) {
+    memo->setPlainText(report.text());
+    memo->moveCursor(QTextCursor::End);
+}
+
+bool runCommand(MessageSink& messages, const std::function<void()>& command, const std::function<void()>& show) {
+    std::optional<QString> failure;
+    try {
+        command();
+    } catch (const CommandError& error) {
+        failure = error.text();
+    }
+    if (show) show();
+    if (failure) messages.error(*failure);
+    return !failure;
+}
+
+}  // namespace dravik

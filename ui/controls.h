@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/report.h"
+
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// Small helpers every window shares, so that the controls behave alike:
+// an edit's change handler runs only when its text really changes, a combo
+// box's handler only on the user's choice, and data is shown as plain text.
+namespace dravik {
+
+class MessageSink;
+
+// Sets the text only when it differs, so that the change handler runs for
+// a real change only.
+void setTextIfChanged(QLineEdit* edit, const QString& text);
+
+// The first "." of the field becomes "," and the text is written back.
+QString pointToCommaInField(QLineEdit* edit);
+
+// Runs `handler` when the user chooses an item or types into an editable
+// combo box; program changes of the combo box stay silent.
+void onUserChoice(QComboBox* combo, const std::function<void()>& handler);
+
+// Selects an item from the program without running the user handlers.
+void selectSilently(QComboBox* combo, int index);
+
+// A label that never interprets its text as markup.
+QLabel* plainLabel(const QString& text, QWidget* parent = nullptr);
+
+// The lines of a results box, and showing a report in it.
+QStringList memoLines(const QPlainTextEdit* memo);
+void showReport(QPlainTextEdit* memo, const Report& report);
+
+// Runs a command, then `show` (whether or not the command failed, so that
+// what it wrote before a failure is seen), then shows the failure that
+// stopped it, if any, as an error message. Returns false when it failed.
+bool runCommand(MessageSink& messages, const std::function<void()>& command,
+                const std::function<void()>& show = {});
+
+}  // namespace dravik

@@ -1,0 +1,308 @@
+#include "etap_i.h"
+
+#include "app_context.h"
+#include "common/report.h"
+#include "common/runtime_texts.h"
+#include "controls.h"
+#include "drawings/core_drawing.h"
+#include "drawings/section_drawing.h"
+#include "etap_ii.h"
+#include "iarmo_razmery.h"
+#include "magnetic/magnetic_calculation.h"
+#include "magnetic/scheme.h"
+#include "messages.h"
+#include "o_programme.h"
+#include "stalj_window.h"
+#include "window_placement.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace dravik {
+namespace {
+
+constexpr std::array<const char*, 2> kInsulationItems{"Double nail", "Resistance to heat insulation"};
+constexpr std::array<const char*, 2> kLvVoltages{"0,22", "0,38"};
+constexpr std::array<const char*, 2> kHvVoltages{"6", "10"};
+constexpr std::array<const char*, 8> kPowers{"25", "40", "63", "100", "160", "250", "400", "630"};
+constexpr std::array<const char*, 3> kSchemes{"Y/Yn-0", "Y/Zn-11", "D/Yn-0"};
+
+QLineEdit* numberField(const QString& name, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setMaximumWidth(90);
+    return edit;
+}
+
+QComboBox* listBox(const QString& name, const auto& items, bool editable, int current, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(editable);
+    for (const char* item : items) combo->addItem(QString::fromUtf8(item));
+    combo->setCurrentIndex(current);
+    return combo;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+}  // namespace
+
+TEtapI::TEtapI(AppContext& context) : context_(context) {
+    setObjectName(QStringLiteral("EtapI"));
+    setWindowTitle(QStringLiteral(
+        "The calculation of the three-phase power transformer 25 - 630 kVA 10(6)/0,4 kV Phase I - Selection of "
+        "parameters of the magnetic circuit"));
+    setFormFont(this, 16);
+
+    auto* input = new QGroupBox(QStringLiteral("Input"), this);
+    input->setObjectName(QStringLiteral("GroupBox_Input"));
+    buildInputs(input);
+
+    auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
+    results->setObjectName(QStringLiteral("GroupBox_Result"));
+    Memo_Result = new QPlainTextEdit(results);
+    Memo_Result->setObjectName(QStringLiteral("Memo_Result"));
+    Memo_Result->setReadOnly(true);
+    Memo_Result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont memoFont(QStringLiteral("Arial"));
+    memoFont.setPixelSize(13);
+    Memo_Result->setFont(memoFont);
+    Copy_to_clipboard = commandButton(QStringLiteral("Copy_to_clipboard"), QString(), results);
+    Copy_to_clipboard->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    Copy_to_clipboard->setToolTip(QStringLiteral("Copy the report to the clipboard"));
+    auto* resultLayout = new QHBoxLayout(results);
+    resultLayout->addWidget(Memo_Result, 1);
+    resultLayout->addWidget(Copy_to_clipboard, 0, Qt::AlignTop);
+
+    auto* drawings = new QHBoxLayout;
+    drawings->addWidget(new SectionDrawing(QStringLiteral("А"), QStringLiteral("а"), this));
+    drawings->addWidget(new CoreDrawing(this));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(input, 3);
+    top->addLayout(drawings, 4);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    buildCommands();
+    auto* commands = new QGridLayout;
+    commands->addWidget(Button_Raschet, 0, 0);
+    commands->addWidget(Button9, 0, 1);
+    commands->addWidget(Button11, 0, 2);
+    commands->addWidget(Button10, 0, 3);
+    commands->addWidget(But_EtapII, 1, 0, 1, 2);
+    commands->addWidget(Button12, 1, 2);
+    commands->addWidget(Button7, 1, 3);
+    layout->addLayout(commands);
+    layout->addWidget(results, 1);
+
+    centre(this, {1180, 900});
+}
+
+void TEtapI::buildInputs(QWidget* group) {
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    auto addField = [&](const QString& label, QWidget* field, int column) {
+        grid->addWidget(plainLabel(label, group), row, column * 2);
+        grid->addWidget(field, row, column * 2 + 1);
+    };
+
+    Ed_C = numberField(QStringLiteral("Ed_C"), QStringLiteral("0"), group);
+    Ed_Lc = numberField(QStringLiteral("Ed_Lc"), QStringLiteral("0"), group);
+    Ed_Cok = numberField(QStringLiteral("Ed_Cok"), QStringLiteral("0"), group);
+    addField(QStringLiteral("C, mm"), Ed_C, 0);
+    addField(QStringLiteral("lс, mm"), Ed_Lc, 1);
+    ++row;
+    addField(QStringLiteral("Cос, mm"), Ed_Cok, 0);
+    ++row;
+    for (int i = 0; i < 8; ++i) {
+        Ed_A[i] = numberField(QStringLiteral("Ed_A%1").arg(i + 1), QStringLiteral("0"), group);
+        Ed_a[i] = numberField(QStringLiteral("Ed_a_%1").arg(i + 1), QStringLiteral("0"), group);
+        addField(QStringLiteral("А%1, mm").arg(i + 1), Ed_A[i], 0);
+        addField(QStringLiteral("а%1, mm").arg(i + 1), Ed_a[i], 1);
+        ++row;
+    }
+
+    Ed_dz = numberField(QStringLiteral("Ed_dz"), QStringLiteral("0,35"), group);
+    addField(QStringLiteral("Sheet thickness, mm:"), Ed_dz, 0);
+    grid->addWidget(plainLabel(QStringLiteral("δ, mm"), group), row, 2);
+    ++row;
+
+    CB_M_st = new QComboBox(group);
+    CB_M_st->setObjectName(QStringLiteral("CB_M_st"));
+    grid->addWidget(plainLabel(QStringLiteral("Steel grade:"), group), row, 0);
+    grid->addWidget(CB_M_st, row, 1, 1, 3);
+    ++row;
+    CB_Iz_st = listBox(QStringLiteral("CB_Iz_st"), kInsulationItems, false, 0, group);
+    grid->addWidget(plainLabel(QStringLiteral("Insulation sheets:"), group), row, 0);
+    grid->addWidget(CB_Iz_st, row, 1, 1, 3);
+    ++row;
+
+    Ed_h_B = numberField(QStringLiteral("Ed_h_B"), QStringLiteral("0,05"), group);
+    Ed_num_h_U = numberField(QStringLiteral("Ed_num_h_U"), QStringLiteral("2"), group);
+    Ed_h_U = numberField(QStringLiteral("Ed_h_U"), QStringLiteral("2,5"), group);
+    addField(QStringLiteral("Increment induction:"), Ed_h_B, 0);
+    addField(QStringLiteral("Num contr steps Uhv:"), Ed_num_h_U, 1);
+    ++row;
+    addField(QStringLiteral("Step control. Uhv, %:"), Ed_h_U, 0);
+    ++row;
+
+    CB_Un = listBox(QStringLiteral("CB_Un"), kLvVoltages, true, 1, group);
+    CB_Uvn = listBox(QStringLiteral("CB_Uvn"), kHvVoltages, true, 1, group);
+    addField(QStringLiteral("Ulv, kV:"), CB_Un, 0);
+    addField(QStringLiteral("Uhv, kV:"), CB_Uvn, 1);
+    ++row;
+    CB_Snom = listBox(QStringLiteral("CB_Snom"), kPowers, true, 3, group);
+    CB_Shem = listBox(QStringLiteral("CB_Shem"), kSchemes, true, 1, group);
+    addField(QStringLiteral(" S, kW:"), CB_Snom, 0);
+    grid->addWidget(CB_Shem, row, 2, 1, 2);
+    ++row;
+    CB_Dnom = listBox(QStringLiteral("CB_Dnom"), kStandardDiameters, true, 11, group);
+    addField(QStringLiteral("Diameter of rod, m:"), CB_Dnom, 0);
+    ++row;
+    CB_Press = new QCheckBox(QStringLiteral("Press plate"), group);
+    CB_Press->setObjectName(QStringLiteral("CB_Press"));
+    grid->addWidget(plainLabel(QStringLiteral("Magnetic rod:"), group), row, 0);
+    grid->addWidget(CB_Press, row, 1, 1, 3);
+    ++row;
+
+    // The step count of the standard section is kept here; the user never sees it.
+    SE_stup = new QSpinBox(group);
+    SE_stup->setObjectName(QStringLiteral("SE_stup"));
+    SE_stup->setRange(1, 8);
+    SE_stup->setValue(5);
+    SE_stup->hide();
+    auto* stepsLabel = plainLabel(QStringLiteral("Ступеней сечения:"), group);
+    stepsLabel->hide();
+
+    onUserChoice(CB_Shem, [this] { CB_ShemChange(); });
+}
+
+void TEtapI::buildCommands() {
+    Button_Raschet = commandButton(QStringLiteral("Button_Raschet"), QStringLiteral("Calculation of the magnetic"), this);
+    Button_Raschet->setStyleSheet(QStringLiteral("color: green;"));
+    Button9 = commandButton(QStringLiteral("Button9"), QStringLiteral("Pick sheets for power"), this);
+    Button11 = commandButton(QStringLiteral("Button11"), QStringLiteral("Size of yoke"), this);
+    Button10 = commandButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
+    But_EtapII = commandButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
+    But_EtapII->setEnabled(false);
+    Button12 = commandButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
+    Button7 = commandButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
+
+    connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
+    connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);
+    connect(Button11, &QPushButton::clicked, this, &TEtapI::Button11Click);
+    connect(Button10, &QPushButton::clicked, this, &TEtapI::Button10Click);
+    connect(But_EtapII, &QPushButton::clicked, this, &TEtapI::But_EtapIIClick);
+    connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
+    connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
+    connect(Button7, &QPushButton::clicked, this, [this] { context_.quit(); });
+}
+
+void TEtapI::closeEvent(QCloseEvent* event) {
+    event->accept();
+    context_.quit();
+}
+
+void TEtapI::Button_RaschetClick() {
+    But_EtapII->setEnabled(false);
+    TIarmo_razmery& yoke = *context_.windows.iarmo;
+
+    // A point typed out of habit becomes a comma in every length field first.
+    MagneticInputs in;
+    in.C = pointToCommaInField(Ed_C);
+    in.Lc = pointToCommaInField(Ed_Lc);
+    in.Cok = pointToCommaInField(Ed_Cok);
+    for (int i = 0; i < 8; ++i) in.A[i] = pointToCommaInField(Ed_A[i]);
+    for (int i = 0; i < 8; ++i) in.a[i] = pointToCommaInField(Ed_a[i]);
+    for (int i = 0; i < 8; ++i) in.B[i] = pointToCommaInField(yoke.widthField(i));
+    for (int i = 0; i < 8; ++i) in.b[i] = pointToCommaInField(yoke.thicknessField(i));
+    in.dz = pointToCommaInField(Ed_dz);
+    in.steelIndex = CB_M_st->currentIndex();
+    in.Uvn = CB_Uvn->currentText();
+    in.Un = CB_Un->currentText();
+    in.insulationIndex = CB_Iz_st->currentIndex();
+    in.hB = Ed_h_B->text();
+    in.hU = Ed_h_U->text();
+    in.numhU = Ed_num_h_U->text();
+    in.shem = CB_Shem->currentText();
+    in.snom = CB_Snom->currentText();
+
+    Report report(memoLines(Memo_Result));
+    bool bothCriteriaMet = false;
+    runCommand(
+        *context_.messages,
+        [&] { bothCriteriaMet = calculateMagneticCircuit(in, context_.steels.entries(), context_.design, report); },
+        [&] { showReport(Memo_Result, report); });
+    But_EtapII->setEnabled(bothCriteriaMet);
+}
+
+void TEtapI::Button9Click() {
+    CoreGeometryInputs in{CB_Snom->currentText(), CB_Dnom->currentText(), CB_Press->isChecked()};
+    CoreGeometryResult out;
+    const auto apply = [&] {
+        if (out.windowTexts) {
+            setTextIfChanged(Ed_Lc, (*out.windowTexts)[0]);
+            setTextIfChanged(Ed_Cok, (*out.windowTexts)[1]);
+            setTextIfChanged(Ed_C, (*out.windowTexts)[2]);
+        }
+        if (out.dnomIndex) selectSilently(CB_Dnom, *out.dnomIndex);
+        if (out.steps) SE_stup->setValue(*out.steps);
+        for (int i = 0; i < 8; ++i) {
+            if (out.A) setTextIfChanged(Ed_A[i], (*out.A)[i]);
+            if (out.a) setTextIfChanged(Ed_a[i], (*out.a)[i]);
+        }
+        for (int i = 0; i < 6; ++i) {
+            if (out.B) setTextIfChanged(context_.windows.iarmo->widthField(i), (*out.B)[i]);
+            if (out.b) setTextIfChanged(context_.windows.iarmo->thicknessField(i), (*out.b)[i]);
+        }
+    };
+    context_.coreGeometry.steps = SE_stup->value();
+    runCommand(*context_.messages, [&] { pickStandardSheets(in, context_.coreGeometry, out); }, apply);
+}
+
+void TEtapI::Button11Click() {
+    context_.windows.iarmo->show();
+    context_.windows.iarmo->raise();
+}
+
+void TEtapI::Button10Click() {
+    hide();
+    context_.windows.stalj->show();
+}
+
+void TEtapI::But_EtapIIClick() {
+    context_.windows.etapII->handOver();
+    hide();
+    context_.windows.etapII->show();
+}
+
+void TEtapI::Copy_to_clipboardClick() {
+    QGuiApplication::clipboard()->setText(Memo_Result->toPlainText());
+    context_.messages->message(QString::fromUtf8(texts::kStage1Copied));
+}
+
+void TEtapI::Button12Click() { context_.windows.about->show(); }
+
+void TEtapI::CB_ShemChange() {
+    if (const auto scheme = schemeFromText(CB_Shem->currentText())) context_.design.scheme = *scheme;
+}
+
+}  // namespace dravik

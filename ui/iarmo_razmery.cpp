@@ -1,0 +1,45 @@
+#include "iarmo_razmery.h"
+
+#include "controls.h"
+#include "drawings/section_drawing.h"
+#include "window_placement.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace dravik {
+
+TIarmo_razmery::TIarmo_razmery() {
+    setObjectName(QStringLiteral("Iarmo_razmery"));
+    setWindowTitle(QStringLiteral("Packet sizes were yoke"));
+    setFormFont(this, 16);
+
+    auto* drawing = new SectionDrawing(QStringLiteral("B"), QStringLiteral("b"), this);
+    drawing->setObjectName(QStringLiteral("Image1"));
+    drawing->setFixedSize(425, 385);
+
+    auto* fields = new QGridLayout;
+    for (int i = 0; i < 8; ++i) {
+        Ed_B[i] = new QLineEdit(QStringLiteral("0"), this);
+        Ed_B[i]->setObjectName(QStringLiteral("Ed_B%1").arg(i + 1));
+        Ed_b[i] = new QLineEdit(QStringLiteral("0"), this);
+        Ed_b[i]->setObjectName(QStringLiteral("Ed_b_%1").arg(i + 1));
+        fields->addWidget(plainLabel(QStringLiteral("B%1, mm:").arg(i + 1), this), i, 0);
+        fields->addWidget(Ed_B[i], i, 1);
+        fields->addWidget(plainLabel(QStringLiteral("b%1, mm:").arg(i + 1), this), i, 2);
+        fields->addWidget(Ed_b[i], i, 3);
+    }
+    Button1 = new QPushButton(QStringLiteral("Enter into the calculation of the size of the yoke"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    fields->addWidget(Button1, 8, 0, 1, 4);
+    connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(drawing);
+    layout->addLayout(fields);
+    fixAndCentre(this, {777, 401});
+}
+
+}  // namespace dravik

@@ -1,1 +1,0 @@
-namespace dravik { int uiPlaceholder() { return 0; } }
