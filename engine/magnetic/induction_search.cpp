@@ -1,0 +1,177 @@
+#include "magnetic/induction_search.h"
+
+#include "common/guards.h"
+#include "magnetic/steel_curve_lookup.h"
+#include "magnetic/steel_factors.h"
+#include "magnetic/stage1_lines.h"
+
+#include <cmath>
+#include <optional>
+
+namespace dravik {
+namespace {
+
+using namespace stage1_lines;
+
+// The core's losses may exceed the rated no-load losses by 15 %, its
+// no-load current the rated one by 30 %.
+constexpr double kLossesTolerance = 1.15;
+constexpr double kCurrentTolerance = 1.3;
+// Magnetising power of the core's joints over that of one rod section.
+constexpr double kJointFactor = 3.2;
+
+enum class Move { None, Up, Down };
+
+class InductionSearch {
+public:
+    InductionSearch(const SteelEntry& steel, DesignState& state, Report& report)
+        : steel_(steel), s_(state), report_(report), B_last_T_(lastCurveInduction(steel)) {}
+
+    bool run() {
+        s_.i0_ok = false;
+        for (;;) {
+            s_.p0_ok = false;
+            if (!meetLossesCriterion()) return false;
+            computeNoLoadCurrent();
+            testNoLoadCurrent();
+            if (s_.B_rod > B_last_T_) {
+                addLine(report_, kCurrentFailed);
+                return false;
+            }
+            if (s_.i0_ok) return true;
+        }
+    }
+
+private:
+    // The losses loop: one pass per induction tried, until the losses lie in
+    // their band. False when the search has ended with a report line.
+    bool meetLossesCriterion() {
+        do {
+            if (lossesPasses_ == kMaxLossesPasses) return endWithoutInduction();
+            ++lossesPasses_;
+            if (!lookUpRod() || !lookUpYoke()) return false;
+            computeLosses();
+            if (s_.P0_norm <= s_.P0 && s_.P0 <= kLossesTolerance * s_.P0_norm) {
+                s_.p0_ok = true;
+                addValueLine(report_, kLossesMet, s_.P0);
+            } else if (!moveTowardsLossesBand()) {
+                return endWithoutInduction();
+            }
+            if (s_.B_rod > B_last_T_) {
+                addLine(report_, kLossesFailed);
+                return false;
+            }
+        } while (!s_.p0_ok);
+        return true;
+    }
+
+    bool lookUpRod() {
+        const auto at = steelAtInduction(steel_, s_.B_rod);
+        s_.found = at.has_value();
+        if (!at) {
+            report_.add(QString::fromUtf8(kRodOffCurve) + formatF3(s_.B_rod) + QString::fromUtf8(kOffCurveUnit));
+            return false;
+        }
+        s_.p_rod = at->p;
+        s_.q_rod = at->q;
+        s_.qz_rod = at->qz;
+        addValueLine(report_, kRodLosses, s_.p_rod);
+        addValueLine(report_, kRodMagnetising, s_.q_rod);
+        addValueLine(report_, kRodJoint, s_.qz_rod);
+        return true;
+    }
+
+    // The yoke carries the rod's flux, so its induction follows the rod's
+    // in the ratio of the two steel sections.
+    bool lookUpYoke() {
+        s_.B_yoke = finite(divide(s_.rod_area, s_.yoke_area) * s_.B_rod);
+        const auto at = steelAtInduction(steel_, s_.B_yoke);
+        s_.found = at.has_value();
+        if (!at) {
+            report_.add(QString::fromUtf8(kYokeOffCurve) + formatF3(s_.B_yoke) + QString::fromUtf8(kOffCurveUnit));
+            return false;
+        }
+        s_.p_yoke = at->p;
+        s_.q_yoke = at->q;
+        s_.qz_yoke = at->qz;
+        addValueLine(report_, kYokeLosses, s_.p_yoke);
+        addValueLine(report_, kYokeMagnetising, s_.q_yoke);
+        addValueLine(report_, kYokeJoint, s_.qz_yoke);
+        return true;
+    }
+
+    // P0 = (p_rod * G_rod + p_yoke * G_yoke) * k_p0, W: the steel's specific
+    // losses times the masses, with the allowance of the steel kind.
+    void computeLosses() {
+        s_.k_p0 = steelKindFactors(s_.steel_kind).k_p0;
+        s_.P0 = finite((s_.p_rod * s_.G_rod + s_.p_yoke * s_.G_yoke) * s_.k_p0);
+    }
+
+    // One step of dB towards the band. Refused when the step would reverse
+    // the loop's direction (the band is narrower than one step) or climb back
+    // to an induction at which the no-load current was already too high:
+    // then no induction of the search meets both criteria.
+    bool moveTowardsLossesBand() {
+        const Move move = s_.P0 < s_.P0_norm ? Move::Up : Move::Down;
+        if (lastMove_ != Move::None && move != lastMove_) return false;
+        const double next_T = move == Move::Up ? s_.B_rod + s_.dB : s_.B_rod - s_.dB;
+        if (move == Move::Up && lowestCurrentFailure_T_ && next_T >= *lowestCurrentFailure_T_ - s_.dB / 2) {
+            return false;
+        }
+        lastMove_ = move;
+        s_.B_rod = finite(next_T);
+        return true;
+    }
+
+    // The no-load current from its active part (the losses) and its reactive
+    // part (the magnetising power of the steel and of the joints), each
+    // divided by the HV phase voltage 3000 * U_rated / sqrt 3 (V over three
+    // phases, U_rated in kV); i0 in % of the rated HV current.
+    void computeNoLoadCurrent() {
+        const double sqrt3 = std::pow(3.0, 0.5);
+        s_.I0a = divide(s_.P0, 3000 * s_.U_rated / sqrt3);
+        addValueLine(report_, kActiveCurrent, s_.I0a);
+        s_.Qz = finite(s_.qz_rod * kJointFactor * s_.rod_area_gross);
+        addValueLine(report_, kJointPower, s_.Qz);
+        s_.k_q = steelKindFactors(s_.steel_kind).k_q;
+        s_.Q0 = finite((s_.q_rod * s_.G_rod + s_.q_yoke * s_.G_yoke) * s_.k_q + s_.Qz);
+        addValueLine(report_, kMagnetisingPower, s_.Q0);
+        s_.I0r = divide(s_.Q0, 3000 * s_.U_rated / sqrt3);
+        addValueLine(report_, kReactiveCurrent, s_.I0r);
+        s_.I0 = finite(std::sqrt(s_.I0r * s_.I0r + s_.I0a * s_.I0a));
+        addValueLine(report_, kNoLoadCurrent, s_.I0);
+        s_.i0 = divide(s_.I0, s_.I_hv) * 100;
+        addValueLine(report_, kNoLoadCurrentPct, s_.i0);
+    }
+
+    void testNoLoadCurrent() {
+        if (s_.i0 <= kCurrentTolerance * s_.i0_norm) {
+            s_.i0_ok = true;
+            addLine(report_, kCurrentMet);
+            return;
+        }
+        if (!lowestCurrentFailure_T_ || s_.B_rod < *lowestCurrentFailure_T_) lowestCurrentFailure_T_ = s_.B_rod;
+        s_.B_rod = s_.B_rod - s_.dB;
+    }
+
+    bool endWithoutInduction() {
+        addLine(report_, kBothCriteriaFailed);
+        return false;
+    }
+
+    const SteelEntry& steel_;
+    DesignState& s_;
+    Report& report_;
+    const double B_last_T_;
+    int lossesPasses_ = 0;
+    Move lastMove_ = Move::None;
+    std::optional<double> lowestCurrentFailure_T_;
+};
+
+}  // namespace
+
+bool searchInduction(const SteelEntry& steel, DesignState& state, Report& report) {
+    return InductionSearch(steel, state, report).run();
+}
+
+}  // namespace dravik

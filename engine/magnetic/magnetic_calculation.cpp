@@ -1,0 +1,221 @@
+#include "magnetic/magnetic_calculation.h"
+
+#include "common/command_error.h"
+#include "common/guards.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+#include "magnetic/induction_search.h"
+#include "magnetic/rated_data.h"
+#include "magnetic/recommended_induction.h"
+#include "magnetic/scheme.h"
+#include "magnetic/stage1_lines.h"
+
+#include <cmath>
+
+namespace dravik {
+namespace {
+
+using namespace stage1_lines;
+
+// Steel sheets fill this share of a packet's section, by the item of the
+// sheet insulation list: double varnish, heat-resistant coating.
+constexpr std::array<double, 2> kFillFactors{0.93, 0.97};
+
+// The power estimate from the rod diameter: S = 3 * (D_cm / 5)^4, kVA.
+constexpr double kEstimateDivisor = 5.0;
+
+// sqrt 3 for the LV phase voltage, as the program has always stored it.
+constexpr double kSqrt3Stored = 1.7320508075689;
+
+// Steel density 7650 kg/m3 over the three rods and the two yokes.
+constexpr double kRodsDensity = 22950;
+constexpr double kYokesDensity = 15300;
+
+constexpr int kMaxTapCount = 9;
+
+struct RollingKind {
+    char rolling;
+    int steel_kind;
+};
+constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
+
+[[noreturn]] void refuse(const char* text) { throw CommandError(QString::fromUtf8(text)); }
+
+double millimetresToMetres(const QString& text) { return parseFloat(text) / 1000; }
+
+void readPackets(const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
+    for (size_t i = 0; i < texts.size(); ++i) packets_m[i] = millimetresToMetres(texts[i]);
+}
+
+void readCoreLengths(const MagneticInputs& in, DesignState& s) {
+    s.C = millimetresToMetres(in.C);
+    s.Lc_razm = millimetresToMetres(in.Lc);
+    s.Cok = millimetresToMetres(in.Cok);
+    readPackets(in.A, s.A);
+    readPackets(in.a, s.a);
+    readPackets(in.B, s.B);
+    readPackets(in.b, s.b);
+    s.dz = millimetresToMetres(in.dz);
+}
+
+const SteelEntry& chosenSteel(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
+    if (in.steelIndex < 0 || in.steelIndex >= static_cast<int>(steels.size())) refuse(texts::kChooseSteel);
+    return steels[static_cast<size_t>(in.steelIndex)];
+}
+
+// steel_kind from the rolling letter; false for a steel without one, which
+// keeps the kind it had.
+bool writeSteelKind(const SteelEntry& steel, DesignState& s) {
+    for (const RollingKind& kind : kSteelKinds) {
+        if (steel.rolling == kind.rolling) {
+            s.steel_kind = kind.steel_kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+void readVoltages(const MagneticInputs& in, DesignState& s) {
+    s.U_hv = parseFloat(in.Uvn);
+    s.U_lv = parseFloat(in.Un);
+    s.U_lv_ph = s.U_lv / kSqrt3Stored;
+}
+
+// The insulation item, the induction step of the search and the HV
+// tappings, each checked before it is kept.
+void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
+    if (in.insulationIndex < 0 || in.insulationIndex >= static_cast<int>(kFillFactors.size())) {
+        refuse(texts::kRangeCheck);
+    }
+    s.insulation_kind = in.insulationIndex + 1;
+    const double dB = parseFloat(in.hB);
+    if (!(dB > 0)) refuse(texts::kInductionStep);
+    s.dB = dB;
+    const double tapStep = parseFloat(in.hU);
+    if (tapStep < 0) refuse(texts::kTapStepNegative);
+    s.tap_step = tapStep;
+    const int tapCount = parseInt(in.numhU);
+    if (tapCount < 0 || tapCount > kMaxTapCount) refuse(texts::kTapSteps);
+    s.tap_count = tapCount;
+}
+
+// Gross section of a stepped core limb, m2: the centre packet once, every
+// further packet twice (one on each side): X1*x1 + 2*(X2*x2 + ... + X8*x8).
+double steppedSection(const std::array<double, 8>& widths, const std::array<double, 8>& thicknesses) {
+    double sides = widths[1] * thicknesses[1];
+    for (size_t i = 2; i < widths.size(); ++i) sides = sides + widths[i] * thicknesses[i];
+    return finite(widths[0] * thicknesses[0] + 2 * sides);
+}
+
+void writeSections(DesignState& s, Report& report) {
+    s.rod_area_gross = steppedSection(s.A, s.a);
+    addValueLine(report, kRodAreaGross, s.rod_area_gross);
+    s.k_fill = kFillFactors[static_cast<size_t>(s.insulation_kind - 1)];
+    s.rod_area = finite(s.k_fill * s.rod_area_gross);
+    addValueLine(report, kRodArea, s.rod_area);
+    s.yoke_area_gross = steppedSection(s.B, s.b);
+    addValueLine(report, kYokeAreaGross, s.yoke_area_gross);
+    s.yoke_area = finite(s.k_fill * s.yoke_area_gross);
+    addValueLine(report, kYokeArea, s.yoke_area);
+}
+
+// D_rod = sqrt(A1^2 + a1^2), m: the circle round the centre packet; and the
+// power a core of that diameter suits, S = 3 * (D_cm / 5)^4, kVA.
+void writeDiameterAndEstimate(DesignState& s, Report& report) {
+    s.D_rod = finite(std::sqrt(s.A[0] * s.A[0] + s.a[0] * s.a[0]));
+    addValueLine(report, kRodDiameter, s.D_rod);
+    s.k_fill = kEstimateDivisor;
+    const double x = s.D_rod * 100 / kEstimateDivisor;
+    const double x2 = x * x;
+    s.S_calc = finite(3 * (x2 * x2));
+    addValueLine(report, kPowerEstimate, s.S_calc);
+}
+
+// The rated data of the standard transformer nearest to the typed power;
+// false (with its line) when there is none.
+bool writeRatedData(DesignState& s, Report& report) {
+    const std::optional<int> match = matchRatedRow(s.S_calc, s.U_hv);
+    s.found = match.has_value();
+    if (!match) {
+        addLine(report, kNoRatedRow);
+        return false;
+    }
+    const RatedRow& row = kRatedData[static_cast<size_t>(*match)];
+    s.S_rated = row.S_kVA;
+    s.U_rated = row.U_kV;
+    s.P0_norm = row.P0_W;
+    s.i0_norm = row.i0_pct;
+    if (s.scheme == 1 || s.scheme == 3) {
+        s.Pk_norm = row.Pk_star_W;
+        s.uk_norm = row.uk_star_pct;
+    } else if (s.scheme == 2) {
+        s.Pk_norm = row.Pk_zigzag_W;
+        s.uk_norm = row.uk_zigzag_pct;
+    }
+    addValueLine(report, kRatedPower, s.S_rated);
+    addValueLine(report, kRatedVoltage, s.U_rated);
+    addValueLine(report, kNoLoadLossesNorm, s.P0_norm);
+    addValueLine(report, kShortCircuitLosses, s.Pk_norm);
+    addValueLine(report, kShortCircuitVoltage, s.uk_norm);
+    addValueLine(report, kNoLoadCurrentPct, s.i0_norm);
+    return true;
+}
+
+// Line currents I = S / (sqrt 3 * U), A, with S in kVA and U in kV.
+void writeRatedCurrents(DesignState& s, Report& report) {
+    const double sqrt3 = std::pow(3.0, 0.5);
+    s.I_hv = divide(s.S_rated, sqrt3 * s.U_rated);
+    addValueLine(report, kHvCurrent, s.I_hv);
+    s.I_lv = divide(s.S_rated, sqrt3 * s.U_lv);
+    addValueLine(report, kLvCurrent, s.I_lv);
+}
+
+void writeRecommendedInduction(int steelIndex, const SteelEntry& steel, DesignState& s, Report& report) {
+    if (const auto ranges = inductionRangesFor(steelIndex, steel.rolling)) {
+        if (const auto B_T = recommendedInduction(*ranges, s.S_rated)) s.B_rod = *B_T;
+    }
+    addValueLine(report, kRecommendedInduction, s.B_rod);
+}
+
+// The yoke carries the rod's flux: B_yoke = rod_area / yoke_area * B_rod.
+// Masses of steel: G_rod = rod_area * 3 * 7650 * Lc_razm over the three
+// rods; a yoke spans L_yoke = 2 * C + A1, and G_yoke = yoke_area * 2 * 7650
+// * L_yoke over the two yokes (kg, m).
+void writeYokeInductionAndMasses(DesignState& s, Report& report) {
+    s.B_yoke = finite(divide(s.rod_area, s.yoke_area) * s.B_rod);
+    addValueLine(report, kYokeInduction, s.B_yoke);
+    s.G_rod = finite(s.rod_area * kRodsDensity * s.Lc_razm);
+    addValueLine(report, kRodMass, s.G_rod);
+    s.L_yoke = finite(2 * s.C + s.A[0]);
+    addValueLine(report, kYokeLength, s.L_yoke);
+    s.G_yoke = finite(s.yoke_area * kYokesDensity * s.L_yoke);
+    addValueLine(report, kYokeMass, s.G_yoke);
+}
+
+}  // namespace
+
+bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
+                              Report& report) {
+    report.clear();
+    readCoreLengths(in, state);
+    const SteelEntry& steel = chosenSteel(in, steels);
+    state.steel_no = in.steelIndex + 1;
+    if (!writeSteelKind(steel, state)) {
+        addLine(report, kNoRollingType);
+        return false;
+    }
+    readVoltages(in, state);
+    readSearchAndTappings(in, state);
+    if (const auto scheme = schemeFromText(in.shem)) state.scheme = *scheme;
+
+    writeSections(state, report);
+    writeDiameterAndEstimate(state, report);
+    state.S_calc = parseInt(in.snom);
+    if (!writeRatedData(state, report)) return false;
+    writeRatedCurrents(state, report);
+    writeRecommendedInduction(in.steelIndex, steel, state, report);
+    writeYokeInductionAndMasses(state, report);
+    return searchInduction(steel, state, report);
+}
+
+}  // namespace dravik
