@@ -1,3 +1,9 @@
 dravik_engine_library(engine_hv_report
+  windings/hv_tables.h
+  windings/hv_conductor_search.h windings/hv_conductor_search.cpp
+  windings/hv_layout.h windings/hv_layout.cpp
+  windings/hv_winding.h windings/hv_winding.cpp
+  windings/winding_report.h windings/winding_report.cpp
+  windings/zigzag.h windings/zigzag.cpp
 )
 target_link_libraries(engine_hv_report PUBLIC engine_common)

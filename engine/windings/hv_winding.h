@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/report.h"
+#include "design/design_state.h"
+#include "design/stage2_effects.h"
+#include "design/stage2_state.h"
+#include "design/wire_record.h"
+
+#include <QString>
+#include <vector>
+
+namespace dravik {
+
+// What "Calculation HV" reads from the Stage II window.
+struct HvInputs {
+    QString material;            // CB__mater selected text
+    int shapeIndex = 0;          // CB_c_r item: 0 "rect", 1 "cikl"
+    int cylinderBoardIndex = 0;  // CB_delt item (its only item 0 "Elec. board 0,5")
+    int parallelSpin = 1;        // SE_a
+    QString nk, ak;              // Ed_nk, Ed_ak (Ed_ak already has its first "." made a ",")
+    bool kuTicked = false;       // ChB_KU, for the report
+    int boardIndex = 0;          // CB_delta item, for the report's LV/KU board lines
+};
+
+// "Calculation HV": the HV winding of one phase as a multi-layer cylinder of
+// round wire round the LV winding. Takes the main insulation distances for
+// the power and voltage, derives the HV current density from the LV one,
+// chooses the conductor (or takes the user's pick with the SE_a strand
+// count), lays the turns out in layers, checks the fit between the yokes,
+// chooses the paper between layers, and checks the outer diameter against
+// the distance between rod axes. A complete winding ends with the winding
+// report. Lines are appended to `memo`; a failed check ends the run after
+// its line, a refused value with a CommandError; what was written stays.
+void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
+                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+
+}  // namespace dravik

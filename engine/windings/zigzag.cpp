@@ -1,0 +1,25 @@
+#include "windings/zigzag.h"
+
+#include "common/command_error.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+
+#include <numbers>
+
+namespace dravik {
+namespace {
+
+constexpr double kLargestAngle_deg = 60;
+
+}  // namespace
+
+// β = degrees · π / 180, with π and the product in extended precision.
+double zigzagAngleFromText(const QString& degreesText) {
+    const double degrees = parseFloat(degreesText);
+    if (!(degrees >= 0 && degrees <= kLargestAngle_deg)) {
+        throw CommandError(QString::fromUtf8(texts::kAngleRange));
+    }
+    return static_cast<double>(static_cast<long double>(degrees) * std::numbers::pi_v<long double> / 180.0L);
+}
+
+}  // namespace dravik
