@@ -1,0 +1,38 @@
+#include "gui/script_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace dravik::testing {
+
+ScriptSession::ScriptSession() = default;
+
+void ScriptSession::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(QDir(folder_.path()).filePath(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraArguments) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(QStringLiteral(DRAVIK_EXECUTABLE),
+                  QStringList{QStringLiteral("--script"), QStringLiteral("-"), QStringLiteral("--data-dir"), folder_.path()} +
+                      extraArguments);
+    process.waitForStarted();
+    process.write(script.toUtf8());
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    ScriptOutput output;
+    output.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    QString text = QString::fromUtf8(process.readAllStandardOutput());
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    output.lines = text.isEmpty() ? QStringList{} : text.split(QLatin1Char('\n'));
+    return output;
+}
+
+}  // namespace dravik::testing

@@ -1,0 +1,86 @@
+#include "gui/script_session.h"
+
+#include <gtest/gtest.h>
+
+namespace dravik::testing {
+namespace {
+
+std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
+
+// What a designer sees when the program starts: every default of Stage I.
+TEST(StartUp, StageOneShowsItsDefaults) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral(
+        "print EtapI\n"
+        "print Ed_C\nprint Ed_Lc\nprint Ed_Cok\nprint Ed_A1\nprint Ed_a_8\nprint Ed_dz\n"
+        "print CB_M_st\nprint CB_Iz_st\nprint Ed_h_B\nprint Ed_num_h_U\nprint Ed_h_U\n"
+        "print CB_Un\nprint CB_Uvn\nprint CB_Snom\nprint CB_Shem\nprint CB_Dnom\nprint SE_stup\n"
+        "state But_EtapII\nstate CB_Press\nstate CB_M_st\nstate CB_Dnom\nstate SE_stup\n"));
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_EQ(joined(output.lines),
+              "The calculation of the three-phase power transformer 25 - 630 kVA 10(6)/0,4 kV Phase I - Selection of "
+              "parameters of the magnetic circuit\n"
+              "0\n0\n0\n0\n0\n0,35\n"
+              "3404 GOST USSR 21427\nDouble nail\n0,05\n2\n2,5\n"
+              "0,38\n10\n100\nY/Zn-11\n0,13\n5\n"
+              "But_EtapII enabled=0 visible=1\n"
+              "CB_Press enabled=1 visible=1 checked=0\n"
+              "CB_M_st enabled=1 visible=1 items=4\n"
+              "CB_Dnom enabled=1 visible=1 items=22\n"
+              "SE_stup enabled=1 visible=0");
+}
+
+TEST(StartUp, WindowsAreCreatedWithTheirCaptions) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral(
+        "print EtapII\nprint Provod_dobavitj\nprint Iarmo_razmery\nprint Stalj_dobavitj_redaktirovatj\n"
+        "print Raschet_obmotok_KU\nprint O_programme\nprint Zigzag_parametry\nstate EtapII\n"));
+    EXPECT_EQ(joined(output.lines),
+              "Phase II - Calculation of the winding\nAdd wire\nPacket sizes were yoke\nAdd / edit steel\n"
+              "Расчет обмотки компенсационного устройства (КУ)\nО программе DRAVIK 1.1\nParameters Z\n"
+              "EtapII enabled=1 visible=0");
+}
+
+TEST(StartUp, CopyingTheEmptyReportStillConfirms) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral("click Copy_to_clipboard\nprint clipboard\n"));
+    EXPECT_EQ(joined(output.lines), "message: Отчет по расчету магнитопровода скопирован в буфер обмена\n");
+}
+
+TEST(ScriptMode, UnknownNamesAndCommandsStopWithStatusTwo) {
+    ScriptSession session;
+    ScriptOutput output = session.run(QStringLiteral("print Ed_C\nprint Nowhere\nprint Ed_Lc\n"));
+    EXPECT_EQ(output.exitCode, 2);
+    EXPECT_EQ(joined(output.lines), "0\nscript error at line 2: unknown name \"Nowhere\"");
+    output = session.run(QStringLiteral("# a comment\n\nwiggle Ed_C\n"));
+    EXPECT_EQ(output.exitCode, 2);
+    EXPECT_EQ(joined(output.lines), "script error at line 3: unknown command \"wiggle\"");
+}
+
+TEST(ScriptMode, AmbiguousNamesListTheCandidates) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral("click Button1\n"));
+    EXPECT_EQ(output.exitCode, 2);
+    ASSERT_EQ(output.lines.size(), 1);
+    EXPECT_TRUE(output.lines[0].startsWith(QStringLiteral("script error at line 1: the name \"Button1\" is not unique: ")));
+    EXPECT_TRUE(output.lines[0].contains(QStringLiteral("Iarmo_razmery.Button1")));
+}
+
+TEST(ScriptMode, DisabledButtonsAreNotPressed) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral("click But_EtapII\nstate EtapII\n"));
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_EQ(joined(output.lines), "error: But_EtapII is disabled\nEtapII enabled=1 visible=0");
+}
+
+TEST(ScriptMode, TheYokeWindowOpensAndHides) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral(
+        "click Button11\nstate Iarmo_razmery\nset Ed_B1 120.5\nclick Iarmo_razmery.Button1\nstate Iarmo_razmery\n"
+        "print Ed_B1\nprint Iarmo_razmery.Ed_b_8\n"));
+    EXPECT_EQ(joined(output.lines),
+              "Iarmo_razmery enabled=1 visible=1\nIarmo_razmery enabled=1 visible=0\n120.5\n0");
+}
+
+}  // namespace
+}  // namespace dravik::testing
