@@ -1,0 +1,34 @@
+#pragma once
+
+#include "catalogues/steel_curves.h"
+
+#include <QString>
+#include <array>
+
+namespace dravik {
+
+// The steel editor's blank: an empty cell or field holds one space, and
+// only that text counts as blank (an empty text is a typed nothing).
+inline const QString kBlankMarker = QStringLiteral(" ");
+
+// The texts of one curve grid as the steel editor holds them.
+struct CurveGridTexts {
+    int rowCount = 25;                              // the grid's spin edit: rows 1..rowCount are the curve
+    std::array<std::array<QString, 2>, 100> cells;  // cells[r-1] is grid row r (columns 0: B, 1: value)
+};
+
+// What "Introduce a new type of steel" and "Save the changes" collect from
+// the three grids (losses, magnetising power in the rod, in the butt joint).
+//
+// First all three grids are trimmed: from the counted row up, while its
+// induction cell is blank, the count drops by one (not below 1). Then, grid
+// by grid, rows 1..count are read, induction before value: a blank cell
+// becomes "0,01" (the no-data value, left in `grids` for the window to
+// show), a "." typed as decimal point is read as "," (the cell keeps its
+// text), and the text is converted.
+//
+// A cell that is not a number stops the collection with the conversion
+// error; `grids` then keeps the counts and "0,01" cells already set.
+std::array<RawCurve, 3> collectCurveGrids(std::array<CurveGridTexts, 3>& grids);
+
+}  // namespace dravik
