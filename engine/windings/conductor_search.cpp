@@ -1,0 +1,29 @@
+#include "windings/conductor_search.h"
+
+#include "common/guards.h"
+
+namespace dravik {
+
+WindingMaterial windingMaterial(const QString& selectedText) {
+    if (selectedText == QLatin1String("Copper")) return WindingMaterial::Copper;
+    if (selectedText == QLatin1String("Aluminum")) return WindingMaterial::Aluminum;
+    return WindingMaterial::Other;
+}
+
+QByteArray shapeCodeOfItem(int shapeIndex) {
+    return shapeIndex == 1 ? roundShapeCode() : rectShapeCode();
+}
+
+bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode) {
+    return record.hasUsableSection() && record.Vid == shapeCode && record.mater() == material;
+}
+
+bool withinInclusive(double value, double low, double high) { return low <= value && value <= high; }
+
+std::optional<std::int64_t> strandsFor(double s_est_mm2, double s_mm2, double maxRatio) {
+    const double ratio = divide(s_est_mm2, s_mm2);
+    if (ratio > maxRatio) return std::nullopt;
+    return roundHalfEven(ratio);
+}
+
+}  // namespace dravik

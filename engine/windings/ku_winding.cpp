@@ -1,0 +1,310 @@
+#include "windings/ku_winding.h"
+
+#include "common/command_error.h"
+#include "common/guards.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+#include "windings/conductor_search.h"
+#include "windings/lv_conductor.h"
+
+#include <array>
+#include <limits>
+
+namespace dravik {
+namespace {
+
+// KU current per unit of the LV line current, by unbalance item: phase
+// impedances 1 : 2 : 4 with Za = 1 give 0.623, with Za = 10 they give 0.066.
+// One phase disconnected (item 2) is sized as the Za = 1 load, which lies on
+// the safe side of it. Item 3 takes the per-unit current typed in Ed_In.
+constexpr int kTypedCurrentItem = 3;
+constexpr std::array<double, 3> kKuCurrentPerUnit{0.623, 0.066, 0.623};
+
+// EMF of one turn per tesla and m² of rod section: 4.44·f with f = 50 Hz.
+constexpr double kEmfFactor = 222.0;
+
+// The KU winding has a third of the LV star turns.
+constexpr double kLvTurnsPerKuTurn = 3;
+
+// Average current density of the KU winding in A/mm² by material and rated
+// power (kVA, bounds included); outside these ranges J_av keeps its value.
+struct KuDensityRow {
+    WindingMaterial material;
+    double S_from_kVA;
+    double S_to_kVA;
+    double J_av;
+};
+constexpr KuDensityRow kKuDensity[] = {
+    {WindingMaterial::Copper, 25, 40, 2.2},
+    {WindingMaterial::Copper, 63, 400, 3.5},
+    {WindingMaterial::Copper, 630, 630, 3.5},
+    {WindingMaterial::Aluminum, 25, 40, 1.8},
+    {WindingMaterial::Aluminum, 63, 630, 2.5},
+};
+
+// The smallest section the KU is searched with, mm², by material.
+struct KuMinimumSection {
+    WindingMaterial material;
+    double s_mm2;
+};
+constexpr KuMinimumSection kKuMinimumSection[] = {
+    {WindingMaterial::Aluminum, 6.39},
+    {WindingMaterial::Copper, 5.04},
+};
+
+// A conductor may differ by 10 % from the estimated section and turn height.
+constexpr double kLowerTolerance = 0.9;
+constexpr double kUpperTolerance = 1.1;
+
+// Above four parallel strands a warning line follows; a record that would
+// need more strands than a turn count can hold is passed over.
+constexpr int kStrandsWithoutWarning = 4;
+constexpr double kMaxStrands = std::numeric_limits<std::uint16_t>::max();
+
+QString count(std::int64_t value) { return QString::number(value); }
+
+// I_ku = per-unit current × I_lv, in A.
+double kuCurrent_A(const KuInputs& in, const DesignState& design) {
+    if (in.unbalanceItem == kTypedCurrentItem) return parseFloat(firstPointToComma(in.In)) * design.I_lv;
+    if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
+        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+    }
+    return kKuCurrentPerUnit[static_cast<std::size_t>(in.unbalanceItem)] * design.I_lv;
+}
+
+// Steps 2 and 3: a new current or material starts the KU afresh; a
+// completed KU is repeated only with a conductor picked in the grid.
+// Returns false when the press ends here.
+bool mayProceed(double I_ku, const QString& material, Stage2State& state, Report& memo) {
+    KuState& ku = state.ku;
+    auto restart = [&] {
+        state.ku_done = false;
+        state.ku_manual_par = false;
+        ku.last_I_ku = 0;
+    };
+    if (state.ku_done && ku.last_I_ku != I_ku) restart();
+    if (material != ku.ku_last_material) restart();
+    ku.ku_last_material = material;
+    if (!state.ku_wire_picked && state.ku_done) {
+        memo.add(QStringLiteral("Провод не выбран. Выберите провод для продолжения расчета"));
+        return false;
+    }
+    return true;
+}
+
+// Step 5: w_lv = Round(1000·U_lv_ph / (222·B_rod·A)) star turns, a third of
+// them for the KU; the density J_av and the section s = I_ku / J_av, raised
+// to the smallest strip the KU is wound of.
+void turnsAndSection(double I_ku, const QString& material, const DesignState& design, Stage2State& state,
+                     Report& memo) {
+    KuState& ku = state.ku;
+    state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfFactor * design.B_rod * design.rod_area));
+    ku.w_ku = roundCount(state.turns.w_lv / kLvTurnsPerKuTurn);
+    memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + count(ku.w_ku));
+
+    ku.I_ku = I_ku;
+    ku.last_I_ku = I_ku;
+    memo.add(QStringLiteral("Ток в обмотке КУ, А ") + formatF3(ku.I_ku));
+
+    const WindingMaterial kind = windingMaterial(material);
+    for (const KuDensityRow& row : kKuDensity) {
+        if (row.material == kind && withinInclusive(design.S_rated, row.S_from_kVA, row.S_to_kVA)) {
+            state.lv.J_av = row.J_av;
+        }
+    }
+    memo.add(QStringLiteral("ориентировочная средняя плотность тока обмотки КУ А/мм2: ") + formatF3(state.lv.J_av));
+
+    ku.s_ku_est = divide(ku.I_ku, state.lv.J_av);
+    memo.add(QStringLiteral("Ориентировочное сечение провода КУ, мм2: ") + formatF3(ku.s_ku_est));
+    for (const KuMinimumSection& row : kKuMinimumSection) {
+        if (row.material == kind && ku.s_ku_est < row.s_mm2) ku.s_ku_est = row.s_mm2;
+    }
+}
+
+// Step 6: turns of one layer and the estimated axial size of a turn,
+// h = (Lc − 2·l_01) / ((w_ku + 1)·k_t) in m over all the phase's turns.
+void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+    KuState& ku = state.ku;
+    LvState& lv = state.lv;
+    ku.n_layers_ku = readLayerCount(in.n_sl);
+    ku.w_layer_ku = roundCount(divide(ku.w_ku, ku.n_layers_ku));
+    memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + count(ku.w_layer_ku));
+    lv.l_01 = parseFloat(in.l_01) / 1000;
+    memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + formatF3(lv.l_01));
+    lv.k_t = readLayingCoefficient(in.k_t);
+    memo.add(QStringLiteral("к-т неплотности 1,015..1,03: ") + formatF3(lv.k_t));
+    ku.h_turn_ku = divide(design.Lc_razm - 2 * lv.l_01, (ku.w_ku + 1) * lv.k_t);
+    memo.add(QStringLiteral("ориентировочный осевой размер витка КУ, м: ") + formatF3(ku.h_turn_ku));
+}
+
+// First pass: a single strip within ±10 % of the estimated turn height and
+// section. Every match is listed; the later one in table order replaces the
+// earlier.
+bool searchSingleStrip(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                       Report& memo) {
+    KuState& ku = state.ku;
+    const QByteArray rect = rectShapeCode();
+    bool found = false;
+    for (const WireRecord& record : catalogue) {
+        if (!isEligible(record, material, rect)) continue;
+        if (!withinInclusive(record.b, kLowerTolerance * 1000 * ku.h_turn_ku, kUpperTolerance * 1000 * ku.h_turn_ku)) {
+            continue;
+        }
+        if (!withinInclusive(record.s, kLowerTolerance * ku.s_ku_est, kUpperTolerance * ku.s_ku_est)) continue;
+        ku.n_par_ku = roundCount(divide(ku.s_ku_est, record.s));
+        state.chosen_wire = record;
+        memo.add(QStringLiteral("Выбраный тип провода: ") + record.tip() + QStringLiteral(" ") + formatF3(record.s));
+        found = true;
+    }
+    return found;
+}
+
+// Second pass, the turn height aside: n = Round(s/s_strip) strips make
+// 0.9·s < n·s_strip <= s; the record whose total comes closest to s wins.
+bool searchParallelStrips(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                          Report& memo) {
+    KuState& ku = state.ku;
+    memo.add(QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
+                            "следующими проводниками:"));
+    const QByteArray rect = rectShapeCode();
+    double best_pct = 0;
+    bool found = false;
+    for (const WireRecord& record : catalogue) {
+        if (!isEligible(record, material, rect)) continue;
+        const auto strands = strandsFor(ku.s_ku_est, record.s, kMaxStrands);
+        if (!strands) continue;
+        const double total = *strands * record.s;
+        if (!(kLowerTolerance * ku.s_ku_est < total && total <= ku.s_ku_est)) continue;
+        const double pct = divide(total, ku.s_ku_est) * 100;
+        if (!(pct > best_pct)) continue;
+        best_pct = pct;
+        ku.n_par_ku = toCount16(*strands);
+        state.chosen_wire = record;
+        memo.add(QStringLiteral("Выбраный тип провода обмотки КУ: ") + record.tip() + QStringLiteral(" ") +
+                 formatF3(record.s) + QStringLiteral("мм2 парал сечен a=") + count(ku.n_par_ku) +
+                 QStringLiteral(" Соответствует на ") + formatF3(pct) + QStringLiteral("%"));
+        if (ku.n_par_ku > kStrandsWithoutWarning) {
+            memo.add(QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
+                                    "намотке плашмя и до 6, не более 8 на ребро!"));
+        }
+        found = true;
+    }
+    return found;
+}
+
+// Steps 7 and 8: the conductor, searched or (while the choice is manual)
+// the grid pick with the SE_a count. Returns false when the press ends here.
+bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+                     Stage2Effects& effects) {
+    KuState& ku = state.ku;
+    state.ku_wire_found = false;
+    ku.n_par_ku = 1;
+    if (state.ku_wire_picked) {
+        state.ku_manual_par = true;
+        effects.parallelSpinEnabled = true;
+    }
+    if (!state.ku_manual_par) {
+        state.ku_wire_found = searchSingleStrip(in.material, state, catalogue, memo) ||
+                              searchParallelStrips(in.material, state, catalogue, memo);
+        if (state.ku_wire_found) {
+            state.ku_manual_par = false;
+        } else {
+            // The user is asked to choose: open the grid for the pick and SE_a for the count.
+            state.ku_manual_par = true;
+            effects.parallelSpinEnabled = true;
+            effects.catalogueControlsEnabled = true;
+            memo.add(QStringLiteral("Подходящий провод КУ не подобран!"));
+            state.ku_done = false;
+            return false;
+        }
+    }
+    if (state.ku_manual_par) ku.n_par_ku = toCount16(in.parallelSpin);
+
+    ku.ku_wire = state.chosen_wire;
+    memo.add(QStringLiteral("Окончательно выбраный тип провода обмотки КУ: ") + ku.ku_wire.tip() +
+             QStringLiteral(" ") + formatF3(ku.ku_wire.s) + QStringLiteral("мм2 парал сечен a=") +
+             count(ku.n_par_ku));
+    // The layout below needs the strip's sides; a round wire has none.
+    if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
+        memo.add(QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите "
+                                "расчет!"));
+        state.ku_manual_par = true;
+        return false;
+    }
+    return true;
+}
+
+// Steps 9 and 10: turn height b and width n_par_ku·a in mm, winding height
+// l_ku = (w_layer_ku + 1)·h·k_t against the rod length less the two yoke
+// distances. The press goes on either way; returns whether it fits.
+bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
+    KuState& ku = state.ku;
+    const LvState& lv = state.lv;
+    ku.h_turn_ku = ku.ku_wire.b;
+    memo.add(QStringLiteral("уточненная высота витка, мм: ") + formatF3(ku.h_turn_ku));
+    ku.b_turn_ku = ku.n_par_ku * ku.ku_wire.a;
+    memo.add(QStringLiteral("уточненная ширина витка, мм: ") + formatF3(ku.b_turn_ku));
+    ku.l_ku = (ku.w_layer_ku + 1) * ku.h_turn_ku * lv.k_t;
+    memo.add(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: ") + formatF3(ku.l_ku));
+
+    const double limit_mm = 1000 * design.Lc_razm - 2 * 1000 * lv.l_01;
+    const bool fits = limit_mm >= ku.l_ku;
+    if (fits) {
+        memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: ") +
+                 formatF3(limit_mm));
+        memo.add(QStringLiteral("Обмотка КУ по оси разместима"));
+        state.ku_manual_par = false;
+    } else {
+        memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: ") +
+                 formatF3(limit_mm));
+        memo.add(QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в "
+                                "парал витков!"));
+        state.ku_manual_par = true;
+        state.ku_done = false;
+    }
+    effects.calculateHvEnabled = fits;
+    return fits;
+}
+
+// Step 11: a_ku = (n_layers − 1)·δ01 + n_layers·b_turn + n_k·a_k, the
+// winding starting 2·a_01 out from the rod circle.
+void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+    KuState& ku = state.ku;
+    LvState& lv = state.lv;
+    ku.a_k_ku = parseFloat(in.ak);
+    memo.add(QStringLiteral("ширина канала, мм: ") + formatF3(ku.a_k_ku));
+    ku.n_k_ku = toCount16(parseInt(in.nk));
+    memo.add(QStringLiteral("число каналов охл: ") + formatF3(ku.n_k_ku));
+    lv.a_01 = parseInt(in.a_01);
+    memo.add(QStringLiteral("главная изоляция от стержня, мм: ") + formatF3(lv.a_01));
+    const double delta_01 = boardInsulation_mm(in.boardIndex);
+    ku.a_ku = (ku.n_layers_ku - 1) * delta_01 + ku.n_layers_ku * ku.b_turn_ku + ku.n_k_ku * ku.a_k_ku;
+    memo.add(QStringLiteral("найдем радиальный размер обмотки КУ, мм: ") + formatF3(ku.a_ku));
+    ku.D_ku_in = 2 * lv.a_01 + 1000 * design.D_rod;
+    memo.add(QStringLiteral("внутренний диаметр цилиндра КУ, мм: ") + formatF3(ku.D_ku_in));
+    ku.D_ku_out = 2 * ku.a_ku + ku.D_ku_in;
+    memo.add(QStringLiteral("наружный диаметр  цилиндра обмотки КУ, мм: ") + formatF3(ku.D_ku_out));
+}
+
+}  // namespace
+
+void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
+                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+    const double I_ku = kuCurrent_A(in, design);
+    if (!mayProceed(I_ku, in.material, state, memo)) return;
+    memo.clear();
+    turnsAndSection(I_ku, in.material, design, state, memo);
+    layersAndTurnHeight(in, design, state, memo);
+    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
+    const bool fits = fitsOnRod(design, state, memo, effects);
+    radialBuildUp(in, design, state, memo);
+
+    // Only a KU that fits the rod is one the LV winding may be laid round.
+    if (fits) state.ku_done = true;
+    effects.calculateHvEnabled = false;
+    effects.catalogueControlsEnabled = true;
+    effects.parallelSpinEnabled = true;
+    effects.hideKuWindow = true;
+}
+
+}  // namespace dravik

@@ -1,0 +1,52 @@
+#include "windings/lv_calculation.h"
+
+#include "common/command_error.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+#include "windings/lv_conductor.h"
+#include "windings/lv_turns.h"
+
+namespace dravik {
+namespace {
+
+// Tap steps each way that the per-position tables can hold.
+constexpr int kMaxTapSteps = 9;
+
+int readTapSteps(const QString& text) {
+    const int steps = parseInt(text);
+    if (steps < 0 || steps > kMaxTapSteps) throw CommandError(QString::fromUtf8(texts::kTapSteps));
+    return steps;
+}
+
+// Step 0: another material starts the LV design afresh; the LV is laid
+// round the KU winding, so a ticked KU must have been calculated and fit;
+// a completed LV is repeated only with a conductor picked in the grid.
+// Returns false when the press ends here.
+bool mayProceed(const LvInputs& in, Stage2State& state, Report& memo) {
+    if (in.material != state.last_material) {
+        state.lv_done = false;
+        state.manual_par = false;
+    }
+    state.last_material = in.material;
+    if (in.kuTicked && !state.ku_done) {
+        memo.add(QStringLiteral("Calculate the KU winding first!"));
+        return false;
+    }
+    if (state.lv_done && !state.lv_wire_picked) {
+        memo.add(QStringLiteral("The wire is not selected. Select the wire to continue the calculation"));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
+                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+    const int tapSteps = readTapSteps(in.numhU);
+    if (!mayProceed(in, state, memo)) return;
+    calculateLvTurns(tapSteps, design, state, memo);
+    calculateLvConductor(in, design, state, catalogue, memo, effects);
+}
+
+}  // namespace dravik

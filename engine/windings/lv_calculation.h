@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/report.h"
+#include "design/design_state.h"
+#include "design/stage2_effects.h"
+#include "design/stage2_state.h"
+#include "design/wire_record.h"
+
+#include <QString>
+#include <vector>
+
+namespace dravik {
+
+// The Stage II fields that "Calculation LV" reads, as the window holds them.
+struct LvInputs {
+    QString material;           // CB__mater selected text
+    QString numhU;              // Stage I's Ed_num_h_U as typed
+    int boardIndex = 0;         // CB_delta item
+    QString n_sl, l_01, k_t, ak, nk, a_01;   // Ed_n_sl, Ed_l_01, Edi_K_t_nepl, Ed_ak, Ed_nk, Ed_a_01 (the window already turned a typed "." into "," where it does so)
+    int parallelSpin = 1;       // SE_a
+    int shapeIndex = 0;         // CB_c_r item: 0 "rect", 1 "cikl"
+    bool kuTicked = false;      // ChB_KU
+};
+
+// "Calculation LV": the restart and guards, the LV and HV turns with the
+// HV tap table, then the LV conductor and the winding dimensions, all in
+// one press. Appends to `memo` (never clears it). A CommandError stops the
+// press; lines, state and effects written before it stay.
+void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
+                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+
+}  // namespace dravik

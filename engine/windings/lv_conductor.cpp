@@ -1,0 +1,263 @@
+#include "windings/lv_conductor.h"
+
+#include "common/command_error.h"
+#include "common/guards.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+#include "windings/conductor_search.h"
+#include "windings/lv_turns.h"
+
+namespace dravik {
+namespace {
+
+// Material coefficient of the current-density estimate, by the winding
+// metal (copper 0.746, aluminium 0.463); another material keeps the last one.
+struct MaterialCoefficient {
+    WindingMaterial material;
+    double k_mat;
+};
+constexpr MaterialCoefficient kMaterialCoefficients[] = {
+    {WindingMaterial::Copper, 0.746},
+    {WindingMaterial::Aluminum, 0.463},
+};
+
+// Share of the short-circuit losses in the LV and HV windings (0.95..0.99)
+// with the unit change from A/m² to A/mm² over 10 folded in.
+constexpr double k_d = 0.095;
+
+// The mean diameter of the LV-HV gap taken as 1.35 rod diameters, in
+// J_av = k_mat·k_d·Pk·e_t / (S·13.5·D_rod).
+constexpr double kGapDiameterFactor = 13.5;
+
+// A single conductor or a strand may differ by 10 % from the estimate.
+constexpr double kLowerTolerance = 0.9;
+constexpr double kUpperTolerance = 1.1;
+
+// An LV turn is never made of more than eight strands; above four the
+// winding is awkward to wind and a warning line follows.
+constexpr double kMaxStrands = 8;
+constexpr int kStrandsWithoutWarning = 4;
+
+QString count(std::int64_t value) { return QString::number(value); }
+
+void setMaterialCoefficient(const QString& material, LvState& lv) {
+    const WindingMaterial kind = windingMaterial(material);
+    for (const MaterialCoefficient& row : kMaterialCoefficients) {
+        if (row.material == kind) lv.k_mat = row.k_mat;
+    }
+}
+
+QString chosenWireLine(const WireRecord& record, int n_par) {
+    return QStringLiteral("The chosen type of wire LV: ") + record.tip() + QStringLiteral(" ") + formatF3(record.s) +
+           QStringLiteral("mm2 parallel wires a=") + count(n_par);
+}
+
+// Step 5: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
+// J_av, the section s_est = I_lv / J_av, the turns of one layer and the
+// axial size of one turn h = (Lc − 2·l_01) / ((w_layer + 1)·k_t) in m.
+void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+    LvState& lv = state.lv;
+    lv.delta_01 = boardInsulation_mm(in.boardIndex);
+    memo.add(QStringLiteral("LV isolation from the magnetic rod, mm ") + formatF3(lv.delta_01));
+    setMaterialCoefficient(in.material, lv);
+    memo.add(QStringLiteral("Hands-material of magnet wire for aluminum 0,463 to copper 0,746: ") + formatF3(lv.k_mat));
+    memo.add(QStringLiteral("factor taking into account the power up to 630 kVA 0,95..0,99: ") + formatF3(k_d));
+
+    lv.e_t = divide(design.U_lv_ph * 1000, effectiveLvTurns(state.turns.w_lv, design.scheme));
+    memo.add(QStringLiteral("EMF of one loop, V: ") + formatF3(lv.e_t));
+    lv.J_av = divide(lv.k_mat * k_d * design.Pk_norm * lv.e_t, design.S_rated * kGapDiameterFactor * design.D_rod);
+    memo.add(QStringLiteral("Approximate average current density winding LV and HV, A/mm2: ") + formatF3(lv.J_av));
+    lv.s_est = divide(design.I_lv, lv.J_av);
+    memo.add(QStringLiteral("Tentative section of wire, mm2: ") + formatF3(lv.s_est));
+
+    lv.nlv = readLayerCount(in.n_sl);
+    memo.add(QStringLiteral("Number of layers of LV: ") + count(lv.nlv));
+    lv.w_layer = roundCount(divide(state.turns.w_lv, lv.nlv));
+    memo.add(QStringLiteral("The number of loop in one layer winding: ") + count(lv.w_layer));
+    lv.l_01 = parseFloat(in.l_01) / 1000;
+    memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + formatF3(lv.l_01));
+    lv.k_t = readLayingCoefficient(in.k_t);
+    memo.add(QStringLiteral("Leakage rate 1,015..1,03: ") + formatF3(lv.k_t));
+    lv.h_turn = divide(design.Lc_razm - 2 * lv.l_01, (lv.w_layer + 1) * lv.k_t);
+    memo.add(QStringLiteral("The estimated size of the axial coil of wire, m: ") + formatF3(lv.h_turn));
+}
+
+// Single conductor: height within ±10 % of the estimated turn height and
+// section within ±10 % of s_est. Every match is listed and the later one
+// in table order replaces the earlier.
+bool searchSingleConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                           Report& memo) {
+    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
+    const double s_est = state.lv.s_est;
+    const double h = state.lv.h_turn * 1000;
+    bool found = false;
+    for (const WireRecord& record : catalogue) {
+        if (!isEligible(record, in.material, shape)) continue;
+        if (!withinInclusive(record.b, kLowerTolerance * h, kUpperTolerance * h)) continue;
+        if (!withinInclusive(record.s, kLowerTolerance * s_est, kUpperTolerance * s_est)) continue;
+        const auto strands = strandsFor(s_est, record.s, kMaxStrands);
+        if (!strands) continue;
+        state.n_par = toParallelCount(*strands);
+        state.chosen_wire = record;
+        memo.add(chosenWireLine(record, state.n_par));
+        found = true;
+    }
+    return found;
+}
+
+// Parallel strands, the turn height aside: n = Round(s_est/s) strands of a
+// record make 0.9·s_est < n·s <= s_est; the record whose total comes
+// closest to s_est wins, the earlier one on a tie.
+bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                           Report& memo) {
+    memo.add(QStringLiteral("Height h more selected conductor. The parallel section with the following conductors:"));
+    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
+    const double s_est = state.lv.s_est;
+    double best_pct = 0;
+    bool found = false;
+    for (const WireRecord& record : catalogue) {
+        if (!isEligible(record, in.material, shape)) continue;
+        const auto strands = strandsFor(s_est, record.s, kMaxStrands);
+        if (!strands) continue;
+        const double total = *strands * record.s;
+        if (!(kLowerTolerance * s_est < total && total <= s_est)) continue;
+        const double pct = divide(total, s_est) * 100;
+        if (!(pct > best_pct)) continue;
+        best_pct = pct;
+        state.n_par = toParallelCount(*strands);
+        state.chosen_wire = record;
+        memo.add(chosenWireLine(record, state.n_par) + QStringLiteral(" corresponds to  ") + formatF3(pct) +
+                 QStringLiteral("%"));
+        if (state.n_par > kStrandsWithoutWarning) {
+            memo.add(QStringLiteral("Unwanted number of parallel branches! Preferably before 4 to 6 when winding "
+                                    "flat and up to 6, no more than 8 on the edge!"));
+        }
+        found = true;
+    }
+    return found;
+}
+
+// Step 6: the conductor. A grid pick makes the choice the user's; otherwise
+// the catalogue is searched and its controls opened for a manual choice.
+// Returns false when the press ends here.
+bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+                     Stage2Effects& effects) {
+    state.wire_found = false;
+    if (state.lv_wire_picked) {
+        state.manual_par = true;
+        effects.parallelSpinEnabled = true;
+    }
+    if (!state.manual_par) {
+        state.wire_found = searchSingleConductor(in, state, catalogue, memo) ||
+                           searchParallelStrands(in, state, catalogue, memo);
+        if (state.wire_found) state.manual_par = false;
+        effects.catalogueControlsEnabled = true;
+        effects.parallelSpinEnabled = true;
+        effects.shapeToRect = true;
+        if (!state.wire_found) {
+            state.manual_par = true;
+            memo.add(QStringLiteral("A suitable LV wire is not selected!"));
+            return false;
+        }
+    }
+    if (state.manual_par) state.n_par = toParallelCount(in.parallelSpin);
+
+    LvState& lv = state.lv;
+    lv.lv_wire = state.chosen_wire;
+    memo.add(QStringLiteral("The final selection of the type of wire LV winding: ") + lv.lv_wire.tip() +
+             QStringLiteral(" ") + formatF3(lv.lv_wire.s) + QStringLiteral("mm2 parallel wires a=") +
+             count(state.n_par));
+    // The layout below needs the strip's sides; a round wire has none.
+    if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
+        memo.add(QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat "
+                                "calculation!"));
+        state.manual_par = true;
+        return false;
+    }
+    return true;
+}
+
+// Step 7, axial: turn height h = b and width n_par·a in mm, winding height
+// l_lv = (w_layer + 1)·h·k_t, which must not exceed the rod length less the
+// two yoke distances. Returns false when it does not fit.
+bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
+    LvState& lv = state.lv;
+    lv.h_turn = lv.lv_wire.b;
+    memo.add(QStringLiteral("Refined height loop of wire, mm: ") + formatF3(lv.h_turn));
+    lv.b_turn = state.n_par * lv.lv_wire.a;
+    memo.add(QStringLiteral("The adjusted width coil, mm: ") + formatF3(lv.b_turn));
+    lv.l_lv = (lv.w_layer + 1) * lv.h_turn * lv.k_t;
+    memo.add(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: ") + formatF3(lv.l_lv));
+
+    const double room_mm = design.Lc_razm * 1000 - 2 * lv.l_01 * 1000;
+    memo.add(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: ") +
+             formatF3(room_mm));
+    if (lv.l_lv > room_mm) {
+        memo.add(QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
+                                "number of parallel wires of wire turns!"));
+        state.manual_par = true;
+        effects.calculateHvEnabled = false;
+        return false;
+    }
+    memo.add(QStringLiteral("LV winding is placed on the axis"));
+    state.manual_par = false;
+    return true;
+}
+
+// Step 7, radial: a_lv = nlv·b_turn + (nlv − 1)·δ01 + n_k·a_k; the winding
+// starts 2·a_01 out from the rod circle, or outside the KU winding and its
+// board when the KU is taken into account.
+void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+    LvState& lv = state.lv;
+    lv.a_k = parseFloat(in.ak);
+    memo.add(QStringLiteral("Channel width, mm: ") + formatF3(lv.a_k));
+    lv.n_k = toCount16(parseInt(in.nk));
+    memo.add(QStringLiteral("The number of cool. chan.: ") + formatF3(lv.n_k));
+    lv.a_01 = parseInt(in.a_01);
+    memo.add(QStringLiteral("Main insulation separating the coil from the rod, mm: ") + formatF3(lv.a_01));
+    lv.a_lv = lv.nlv * lv.b_turn + (lv.nlv - 1) * lv.delta_01 + lv.n_k * lv.a_k;
+    memo.add(QStringLiteral("Find the radial dimension of the winding LV, mm: ") + formatF3(lv.a_lv));
+    if (in.kuTicked) {
+        lv.D_lv_in = 2 * lv.delta_01 + state.ku.D_ku_out;
+    } else {
+        lv.D_lv_in = 2 * lv.a_01 + design.D_rod * 1000;
+    }
+    memo.add(QStringLiteral("LV internal diameter of the cylinder, mm: ") + formatF3(lv.D_lv_in));
+    lv.D_lv_out = 2 * lv.a_lv + lv.D_lv_in;
+    memo.add(QStringLiteral("Outer diameter of the cylinder winding LV, mm: ") + formatF3(lv.D_lv_out));
+}
+
+}  // namespace
+
+std::uint16_t readLayerCount(const QString& text) {
+    const int layers = parseInt(text);
+    if (layers < 1) throw CommandError(QString::fromUtf8(texts::kLayersAtLeastOne));
+    return toCount16(layers);
+}
+
+double readLayingCoefficient(const QString& text) {
+    const double k_t = parseFloat(text);
+    if (!(k_t > 0)) throw CommandError(QString::fromUtf8(texts::kLayingCoefficient));
+    return k_t;
+}
+
+double boardInsulation_mm(int boardIndex) {
+    if (boardIndex < 0 || boardIndex >= static_cast<int>(kBoardTable.size())) {
+        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+    }
+    const BoardRow& row = kBoardTable[static_cast<std::size_t>(boardIndex)];
+    return row.layers * row.thickness_mm;
+}
+
+void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
+                          const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+    loadsAndEstimates(in, design, state, memo);
+    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
+    if (!fitsOnRod(design, state, memo, effects)) return;
+    radialBuildUp(in, design, state, memo);
+    state.lv_done = true;
+    effects.calculateHvEnabled = false;
+    effects.calculateKuEnabled = false;
+}
+
+}  // namespace dravik

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/report.h"
+#include "design/design_state.h"
+#include "design/stage2_effects.h"
+#include "design/stage2_state.h"
+#include "design/wire_record.h"
+#include "windings/lv_calculation.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// The LV conductor and the LV winding's dimensions: the second half of
+// "Calculation LV", run straight after the turns.
+namespace dravik {
+
+// Thickness of the interlayer board of CB_delta item `boardIndex` in mm:
+// its layer count times the thickness of one layer. The LV and the KU lay
+// this board next to the rod and between their layers.
+double boardInsulation_mm(int boardIndex);
+
+// The winding's layer count (Ed_n_sl): an integer of at least 1, else
+// "Number of layers must be at least 1"; above 65535 a range check error.
+std::uint16_t readLayerCount(const QString& text);
+
+// The laying coefficient k_t (Edi_K_t_nepl), the allowance for the gaps
+// between turns along the axis: above 0, else "Laying coefficient must be
+// greater than 0".
+double readLayingCoefficient(const QString& text);
+
+// Steps 5 to 7: current density and section estimate, the conductor (the
+// catalogue search, or the grid pick and SE_a count while the parallel count
+// is manual), the axial fit on the rod and the radial build-up out to
+// D_lv_out. Sets `lv_done` when the winding fits.
+void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
+                          const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+
+}  // namespace dravik
