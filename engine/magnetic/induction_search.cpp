@@ -110,8 +110,10 @@ private:
     // One step of dB towards the band. Refused when the step would reverse
     // the loop's direction (the band is narrower than one step) or climb back
     // to an induction at which the no-load current was already too high:
-    // then no induction of the search meets both criteria.
+    // then no induction of the search meets both criteria. Refused too once
+    // the passes are used up, so that B_rod stays at the last induction tried.
     bool moveTowardsLossesBand() {
+        if (lossesPasses_ >= kMaxLossesPasses) return false;
         const Move move = s_.P0 < s_.P0_norm ? Move::Up : Move::Down;
         if (lastMove_ != Move::None && move != lastMove_) return false;
         const double next_T = move == Move::Up ? s_.B_rod + s_.dB : s_.B_rod - s_.dB;
