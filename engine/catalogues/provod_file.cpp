@@ -1,0 +1,85 @@
+#include "catalogues/provod_file.h"
+
+#include "common/command_error.h"
+#include "common/cp1251.h"
+#include "common/runtime_texts.h"
+
+#include <QtEndian>
+#include <bit>
+#include <cstdint>
+
+namespace dravik {
+namespace {
+
+using Layout = WireRecordLayout;
+
+// The five sizes of a record in the order they are stored.
+struct SizeField {
+    int offset;
+    double WireRecord::*member;
+};
+constexpr SizeField kSizeFields[] = {
+    {Layout::D, &WireRecord::D},   {Layout::a, &WireRecord::a},           {Layout::b, &WireRecord::b},
+    {Layout::s, &WireRecord::s},   {Layout::delta2, &WireRecord::delta2},
+};
+
+void writeDouble(char* at, double value) {
+    qToLittleEndian(std::bit_cast<std::uint64_t>(value), at);
+}
+
+double readDouble(const char* at) {
+    return std::bit_cast<double>(qFromLittleEndian<std::uint64_t>(at));
+}
+
+void writeRecord(char* at, const WireRecord& wire) {
+    writeShortString(at + Layout::Tip, Layout::TipRoom, wire.Tip);
+    writeShortString(at + Layout::Vid, Layout::VidRoom, wire.Vid);
+    for (const SizeField& field : kSizeFields) writeDouble(at + field.offset, wire.*field.member);
+    writeShortString(at + Layout::Mater, Layout::MaterRoom, wire.Mater);
+}
+
+WireRecord readRecord(const char* at) {
+    WireRecord wire;
+    wire.Tip = readShortString(at + Layout::Tip, Layout::TipRoom);
+    wire.Vid = readShortString(at + Layout::Vid, Layout::VidRoom);
+    for (const SizeField& field : kSizeFields) wire.*field.member = readDouble(at + field.offset);
+    wire.Mater = readShortString(at + Layout::Mater, Layout::MaterRoom);
+    return wire;
+}
+
+char* recordAt(char* image, qsizetype index) {
+    return image + kProvodHeaderBytes + index * kWireRecordBytes;
+}
+
+const char* recordAt(const char* image, qsizetype index) {
+    return image + kProvodHeaderBytes + index * kWireRecordBytes;
+}
+
+}  // namespace
+
+QByteArray writeProvodImage(const std::vector<WireRecord>& records) {
+    if (records.size() > static_cast<size_t>(kProvodCapacity)) {
+        throw CommandError(QString::fromUtf8(texts::kWireTableFull));
+    }
+    QByteArray image(kProvodImageBytes, '\0');
+    char* data = image.data();
+    qToLittleEndian(static_cast<std::uint16_t>(records.size()), data);
+    for (size_t i = 0; i < records.size(); ++i) {
+        writeRecord(recordAt(data, static_cast<qsizetype>(i)), records[i]);
+    }
+    return image;
+}
+
+std::vector<WireRecord> readProvodImage(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return {};
+    if (bytes.size() < kProvodImageBytes) throw CommandError(QString::fromUtf8(texts::kReadBeyondEnd));
+    const char* data = bytes.constData();
+    const int count = qFromLittleEndian<std::uint16_t>(data);
+    if (count > kProvodCapacity) throw CommandError(QString::fromUtf8(texts::kReadBeyondEnd));
+    std::vector<WireRecord> records;
+    records.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) records.push_back(readRecord(recordAt(data, i)));
+    return records;
+}
+
+}  // namespace dravik
