@@ -16,6 +16,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dravik {
 namespace {
@@ -192,10 +193,11 @@ qint64 advance(qint64 position, qint64 count) {
 // sheets by name in the workbook part, their parts through its relationships.
 
 struct Relationship {
+    QString id;
     QString type;
     QString target;  // package path of the target part
 };
-using Relationships = QHash<QString, Relationship>;
+using Relationships = std::vector<Relationship>;  // in document order
 
 QString folderOf(const QString& part) {
     const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
@@ -217,8 +219,8 @@ QString resolveTarget(const QString& folder, QStringView target) {
 
 Relationships readRelationships(Package& package, const QString& part) {
     const QString folder = folderOf(part);
-    const QString relsPart =
-        (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QStringLiteral("_rels/") + fileNameOf(part) + QStringLiteral(".rels");
+    const QString relsFolder = folder.isEmpty() ? QStringLiteral("_rels/") : folder + QStringLiteral("/_rels/");
+    const QString relsPart = relsFolder + fileNameOf(part) + QStringLiteral(".rels");
     Relationships relationships;
     if (!package.contains(relsPart)) return relationships;
     QXmlStreamReader xml(package.read(relsPart));
@@ -226,18 +228,24 @@ Relationships readRelationships(Package& package, const QString& part) {
         if (!xml.isStartElement() || xml.name() != u"Relationship") continue;
         const QXmlStreamAttributes attributes = xml.attributes();
         if (attributes.value(QLatin1StringView("TargetMode")) == u"External") continue;
-        relationships.insert(attributes.value(QLatin1StringView("Id")).toString(),
-                             {attributes.value(QLatin1StringView("Type")).toString(), resolveTarget(folder, attributes.value(QLatin1StringView("Target")))});
+        relationships.push_back({attributes.value(QLatin1StringView("Id")).toString(),
+                                 attributes.value(QLatin1StringView("Type")).toString(),
+                                 resolveTarget(folder, attributes.value(QLatin1StringView("Target")))});
     }
     return relationships;
 }
 
-// The target of the first relationship of a kind ("/officeDocument", "/sharedStrings").
-std::optional<QString> targetOfKind(const Relationships& relationships, QStringView kind) {
-    for (const Relationship& relationship : relationships) {
-        if (relationship.type.endsWith(kind)) return relationship.target;
-    }
-    return std::nullopt;
+// The first relationship of a kind ("/officeDocument", "/sharedStrings").
+const Relationship* findKind(const Relationships& relationships, QStringView kind) {
+    const auto found = std::find_if(relationships.begin(), relationships.end(),
+                                    [kind](const Relationship& r) { return r.type.endsWith(kind); });
+    return found == relationships.end() ? nullptr : &*found;
+}
+
+const Relationship* findId(const Relationships& relationships, const QString& id) {
+    const auto found = std::find_if(relationships.begin(), relationships.end(),
+                                    [&id](const Relationship& r) { return r.id == id; });
+    return found == relationships.end() ? nullptr : &*found;
 }
 
 // The relationship id of a <sheet>: an attribute "id" in the relationships namespace.
@@ -265,7 +273,9 @@ QHash<QString, QString> readSheetIds(const QByteArray& workbookXml) {
 bool isEscapeAt(const QString& text, qsizetype at) {
     if (at + 6 >= text.size() || text[at] != u'_' || text[at + 1] != u'x' || text[at + 6] != u'_') return false;
     for (qsizetype i = at + 2; i < at + 6; ++i) {
-        if (!isxdigit(text[i].toLatin1())) return false;
+        const char16_t c = text[i].unicode();
+        const bool hex = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (!hex) return false;
     }
     return true;
 }
@@ -309,9 +319,9 @@ QString richText(QXmlStreamReader& xml) {
 
 QStringList readSharedStrings(Package& package, const Relationships& workbookRelationships) {
     QStringList strings;
-    const auto part = targetOfKind(workbookRelationships, u"/sharedStrings");
+    const Relationship* part = findKind(workbookRelationships, u"/sharedStrings");
     if (!part) return strings;
-    QXmlStreamReader xml(package.read(*part));
+    QXmlStreamReader xml(package.read(part->target));
     while (next(xml) != QXmlStreamReader::EndDocument) {
         if (xml.isStartElement() && xml.name() == u"si") strings.append(richText(xml));
     }
@@ -389,7 +399,7 @@ void readSheetData(QXmlStreamReader& xml, const QStringList& shared, CurveSheet&
             skipElement(xml);
             continue;
         }
-        const QStringView rowNumber = xml.attributes().value(QLatin1StringView("r"));
+        const QString rowNumber = xml.attributes().value(QLatin1StringView("r")).toString();
         row = rowNumber.isEmpty() ? advance(row, 1) : parsePositiveCount(rowNumber);
         qint64 column = 0;
         while (nextChild(xml)) {
@@ -397,7 +407,7 @@ void readSheetData(QXmlStreamReader& xml, const QStringList& shared, CurveSheet&
                 skipElement(xml);
                 continue;
             }
-            const QStringView reference = xml.attributes().value(QLatin1StringView("r"));
+            const QString reference = xml.attributes().value(QLatin1StringView("r")).toString();
             CellPosition position{row, advance(column, 1)};
             if (!reference.isEmpty()) position = parseCellReference(reference);
             column = position.column;
@@ -424,8 +434,8 @@ std::array<CurveSheet, 3> readXlsx(Package& package, const QString& workbookPart
         const QString name = kCurveSheetNames[i].toString();
         const auto id = sheetIds.constFind(name);
         if (id == sheetIds.constEnd()) throw MissingSheet{name};
-        const auto relationship = relationships.constFind(*id);
-        if (relationship == relationships.constEnd()) throw Unreadable{};
+        const Relationship* relationship = findId(relationships, *id);
+        if (!relationship) throw Unreadable{};
         if (!relationship->type.endsWith(u"/worksheet")) throw MissingSheet{name};  // a chart sheet has no cells
         sheetParts[i] = relationship->target;
     }
@@ -454,7 +464,7 @@ bool isElement(const QXmlStreamReader& xml, QLatin1StringView ns, QStringView na
 
 // A count attribute (rows or columns repeated, spaces): 1 when absent.
 qint64 countAttribute(const QXmlStreamReader& xml, QLatin1StringView ns, QLatin1StringView attribute) {
-    const QStringView stored = xml.attributes().value(ns, attribute);
+    const QString stored = xml.attributes().value(ns, attribute).toString();
     return stored.isEmpty() ? 1 : parsePositiveCount(stored);
 }
 
@@ -579,7 +589,7 @@ std::array<CurveSheet, 3> readOds(const QByteArray& contentXml) {
     QXmlStreamReader xml(contentXml);
     while (next(xml) != QXmlStreamReader::EndDocument) {
         if (!xml.isStartElement() || !isElement(xml, kTableNs, u"table")) continue;
-        const QStringView name = xml.attributes().value(kTableNs, QLatin1StringView("name"));
+        const QString name = xml.attributes().value(kTableNs, QLatin1StringView("name")).toString();
         const auto wanted = std::find(kCurveSheetNames.begin(), kCurveSheetNames.end(), name);
         const size_t index = static_cast<size_t>(wanted - kCurveSheetNames.begin());
         if (wanted != kCurveSheetNames.end() && !found[index]) {
@@ -600,7 +610,7 @@ std::array<CurveSheet, 3> readOds(const QByteArray& contentXml) {
 
 std::array<CurveSheet, 3> readPackage(Package& package) {
     const Relationships root = readRelationships(package, QString());
-    if (const auto workbookPart = targetOfKind(root, u"/officeDocument")) return readXlsx(package, *workbookPart);
+    if (const Relationship* workbook = findKind(root, u"/officeDocument")) return readXlsx(package, workbook->target);
     if (isOpenDocumentSpreadsheet(package)) return readOds(package.read(QStringLiteral("content.xml")));
     throw Unreadable{};
 }
