@@ -18,13 +18,13 @@ namespace {
 using namespace stage1_lines;
 
 // Steel sheets fill this share of a packet's section, by the item of the
-// sheet insulation list: double varnish, heat-resistant coating.
+// sheet insulation list: "Double nail", "Resistance to heat insulation".
 constexpr std::array<double, 2> kFillFactors{0.93, 0.97};
 
 // The power estimate from the rod diameter: S = 3 * (D_cm / 5)^4, kVA.
 constexpr double kEstimateDivisor = 5.0;
 
-// sqrt 3 for the LV phase voltage, as the program has always stored it.
+// sqrt 3 as the LV phase voltage takes it; the currents use 3^0.5.
 constexpr double kSqrt3Stored = 1.7320508075689;
 
 // Steel density 7650 kg/m3 over the three rods and the two yokes.

@@ -22,8 +22,8 @@ struct RatedRow {
 
 inline constexpr double kNoRatedValue = 0.01;
 
-// 29 rows, ascending in power, then in voltage. Row 11 repeats row 10: the
-// match below then never reaches it, and that is how it has always been.
+// 29 rows, ascending in power, then in voltage. Row 11 repeats row 10; the
+// match never reaches it, row 10 being taken first.
 inline constexpr std::array<RatedRow, 29> kRatedData{{
     {25, 6, 130, 600, 690, 4.5, 4.7, 3.2},
     {25, 10, 130, 600, 690, 4.5, 4.7, 3.2},
