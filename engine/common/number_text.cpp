@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace dravik {
@@ -20,10 +19,13 @@ struct ExactDecimal {
 };
 
 ExactDecimal exactDecimal(double magnitude) {
+    // to_chars is exact at this precision and, unlike printf, ignores the
+    // process locale's decimal separator.
     const int precision = magnitude >= 1e-5 ? 80 : 1100;
-    std::string buffer(precision + 400, '\0');
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", precision, magnitude);
-    buffer.resize(static_cast<size_t>(length));
+    std::string buffer(static_cast<size_t>(precision) + 400, '\0');
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::fixed, precision);
+    buffer.resize(static_cast<size_t>(result.ptr - buffer.data()));
     const auto point = buffer.find('.');
     return {buffer.substr(0, point), buffer.substr(point + 1)};
 }
@@ -71,9 +73,9 @@ int significantIntegerDigits(const std::string& integer) {
 
 // "1,2346E+005": five significant digits, rounded half away from zero.
 QString formatExponent(double magnitude, bool negative) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.40e", magnitude);
-    std::string text(buffer);
+    char buffer[128];
+    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), magnitude, std::chars_format::scientific, 60);
+    std::string text(buffer, written.ptr);
     const auto ePos = text.find('e');
     int exponent = std::stoi(text.substr(ePos + 1));
     std::string mantissa = text.substr(0, 1) + text.substr(2, ePos - 2);  // digits only
