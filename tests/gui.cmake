@@ -1,11 +1,17 @@
 # Script-mode tests of the real windows: each test runs the program with a
-# script on standard input and a fresh catalogue folder.
-add_executable(gui_tests
+# script on standard input and a fresh catalogue folder. Each window area
+# lists its test files in its own fragment.
+set(GUI_TEST_SOURCES
   gui/script_session.h gui/script_session.cpp
   gui/startup_test.cpp
 )
+foreach(area stage1 stage2 wire_entry steel_editor ku_zigzag design)
+  include(gui/${area}.cmake)
+endforeach()
+
+add_executable(gui_tests ${GUI_TEST_SOURCES})
 target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(gui_tests PRIVATE Qt6::Core GTest::gtest GTest::gtest_main)
+target_link_libraries(gui_tests PRIVATE engine Qt6::Core GTest::gtest GTest::gtest_main)
 target_compile_definitions(gui_tests PRIVATE DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>")
 add_dependencies(gui_tests dravik)
 gtest_discover_tests(gui_tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -5,6 +5,7 @@
 #include "window_placement.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>

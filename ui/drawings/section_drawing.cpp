@@ -32,7 +32,7 @@ void SectionDrawing::paintEvent(QPaintEvent*) {
 
     painter.setPen(QPen(Qt::black, 1.2));
     double previous = 0.0;
-    for (int i = 0; i < kHalfWidths.size(); ++i) {
+    for (int i = 0; i < static_cast<int>(kHalfWidths.size()); ++i) {
         const double halfWidth = kHalfWidths[i] * r;
         const double top = heights[i];
         const QColor fill = QColor::fromHsv(210, 40 + 25 * i, 235 - 12 * i);
@@ -62,7 +62,7 @@ void SectionDrawing::paintEvent(QPaintEvent*) {
     painter.drawText(centre + QPointF(r * 0.25, -r * 0.3), QStringLiteral("D"));
     // Width labels on the packets, thickness labels at the right edge.
     painter.drawText(QPointF(centre.x() - 14, centre.y() + 5), widthLetter_ + QStringLiteral("1"));
-    for (int i = 1; i < kHalfWidths.size(); ++i) {
+    for (int i = 1; i < static_cast<int>(kHalfWidths.size()); ++i) {
         const double y = centre.y() - (heights[i - 1] + heights[i]) / 2.0 + 5;
         painter.drawText(QPointF(centre.x() - 14, y), widthLetter_ + QString::number(i + 1));
         painter.drawText(QPointF(centre.x() + kHalfWidths[i] * r + 4, y), thicknessLetter_ + QString::number(i + 1));

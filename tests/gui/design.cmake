@@ -1,0 +1,3 @@
+# Script-mode tests of this window area.
+list(APPEND GUI_TEST_SOURCES
+)
