@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -14,53 +15,99 @@ namespace {
 // Wires of one group have names at least this similar to the founder's.
 constexpr double kGroupSimilarityPercent = 90.0;
 
-struct GroupKey {
-    QString tip;
-    QByteArray vid;
-    QByteArray mater;
-    std::uint64_t delta2Bits;
-};
-
-GroupKey keyOf(const WireRecord& wire, const QString& tip) {
-    return {tip, wire.Vid, wire.Mater, std::bit_cast<std::uint64_t>(wire.delta2)};
+// Shape, material and 2δ as one byte string: equal exactly when all three
+// are equal byte for byte (the lengths keep the texts apart).
+QByteArray kindBytes(const WireRecord& wire) {
+    const auto delta2Bits = std::bit_cast<std::array<char, sizeof(double)>>(wire.delta2);
+    QByteArray bytes;
+    bytes += static_cast<char>(wire.Vid.size());
+    bytes += wire.Vid;
+    bytes += static_cast<char>(wire.Mater.size());
+    bytes += wire.Mater;
+    bytes.append(delta2Bits.data(), static_cast<qsizetype>(delta2Bits.size()));
+    return bytes;
 }
 
-bool matches(const GroupKey& wire, const GroupKey& group) {
-    return wire.vid == group.vid && wire.mater == group.mater && wire.delta2Bits == group.delta2Bits &&
-           nameSimilarity(wire.tip, group.tip) > kGroupSimilarityPercent;
-}
-
-// Catalogues repeat a handful of type names thousands of times: decode each
-// distinct name once.
-class NameDecoder {
+// Numbers the distinct byte strings met, in order of meeting.
+class Numbering {
 public:
-    const QString& operator()(const WireRecord& wire) {
-        auto found = decoded_.find(wire.Tip);
-        if (found == decoded_.end()) found = decoded_.insert(wire.Tip, wire.tip());
+    int operator()(const QByteArray& bytes) {
+        auto found = numbers_.find(bytes);
+        if (found == numbers_.end()) found = numbers_.insert(bytes, static_cast<int>(numbers_.size()));
         return found.value();
     }
 
 private:
-    QHash<QByteArray, QString> decoded_;
+    QHash<QByteArray, int> numbers_;
 };
 
-// Group index of every wire, by first match in founding order.
+// What decides a wire's group: its type name and its kind (shape, material, 2δ).
+struct WireKey {
+    int tip;
+    int kind;
+    quint64 packed() const { return (static_cast<quint64>(static_cast<quint32>(tip)) << 32) | static_cast<quint32>(kind); }
+};
+
+// Puts wires into groups one after the other, by first match in founding
+// order. Catalogues repeat a handful of names and kinds thousands of times,
+// so each distinct name is decoded once, each pair of names compared once,
+// and a wire like an earlier one starts where that one's search ended.
+class GroupAssigner {
+public:
+    int groupOf(const WireRecord& wire) {
+        const WireKey key{tipNumber(wire), kinds_(kindBytes(wire))};
+        Progress& progress = progress_[key.packed()];
+        if (progress.group >= 0) return progress.group;
+        for (size_t g = progress.checked; g < groups_.size(); ++g) {
+            if (matches(key, groups_[g])) {
+                progress.group = static_cast<int>(g);
+                return progress.group;
+            }
+        }
+        progress.checked = groups_.size();  // the group founded now is checked next time
+        groups_.push_back(key);
+        return static_cast<int>(groups_.size() - 1);
+    }
+
+private:
+    // How far the search for one wire key has gone.
+    struct Progress {
+        int group = -1;      // the group it joined, once it joined one
+        size_t checked = 0;  // groups before this one do not match it
+    };
+
+    int tipNumber(const WireRecord& wire) {
+        const int number = tips_(wire.Tip);
+        if (static_cast<size_t>(number) == tipTexts_.size()) tipTexts_.push_back(wire.tip());
+        return number;
+    }
+
+    bool matches(const WireKey& wire, const WireKey& group) {
+        if (wire.kind != group.kind) return false;
+        const WireKey pair{wire.tip, group.tip};
+        auto found = alike_.find(pair.packed());
+        if (found == alike_.end()) {
+            // The wire's name is the first text, the founder's the second.
+            const double percent = nameSimilarity(tipTexts_[static_cast<size_t>(wire.tip)],
+                                                  tipTexts_[static_cast<size_t>(group.tip)]);
+            found = alike_.insert(pair.packed(), percent > kGroupSimilarityPercent);
+        }
+        return found.value();
+    }
+
+    Numbering tips_;
+    Numbering kinds_;
+    std::vector<QString> tipTexts_;
+    std::vector<WireKey> groups_;
+    QHash<quint64, bool> alike_;
+    QHash<quint64, Progress> progress_;
+};
+
 std::vector<int> assignGroups(const std::vector<WireRecord>& records) {
-    std::vector<GroupKey> groups;
+    GroupAssigner assigner;
     std::vector<int> groupOf;
     groupOf.reserve(records.size());
-    NameDecoder decode;
-    for (const WireRecord& wire : records) {
-        const GroupKey key = keyOf(wire, decode(wire));
-        const auto match = std::find_if(groups.begin(), groups.end(),
-                                        [&](const GroupKey& group) { return matches(key, group); });
-        if (match != groups.end()) {
-            groupOf.push_back(static_cast<int>(match - groups.begin()));
-        } else {
-            groupOf.push_back(static_cast<int>(groups.size()));
-            groups.push_back(key);
-        }
-    }
+    for (const WireRecord& wire : records) groupOf.push_back(assigner.groupOf(wire));
     return groupOf;
 }
 
