@@ -72,17 +72,17 @@ double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     return kKuCurrentPerUnit[static_cast<std::size_t>(in.unbalanceItem)] * design.I_lv;
 }
 
-// Steps 2 and 3: a new current or material starts the KU afresh; a
+// A new current or material starts the KU afresh; a
 // completed KU is repeated only with a conductor picked in the grid.
 // Returns false when the press ends here.
-bool mayProceed(double I_ku, const QString& material, Stage2State& state, Report& memo) {
+bool mayProceed(const QString& material, Stage2State& state, Report& memo) {
     KuState& ku = state.ku;
     auto restart = [&] {
         state.ku_done = false;
         state.ku_manual_par = false;
         ku.last_I_ku = 0;
     };
-    if (state.ku_done && ku.last_I_ku != I_ku) restart();
+    if (state.ku_done && ku.last_I_ku != ku.I_ku) restart();
     if (material != ku.ku_last_material) restart();
     ku.ku_last_material = material;
     if (!state.ku_wire_picked && state.ku_done) {
@@ -92,18 +92,16 @@ bool mayProceed(double I_ku, const QString& material, Stage2State& state, Report
     return true;
 }
 
-// Step 5: w_lv = Round(1000·U_lv_ph / (222·B_rod·A)) star turns, a third of
+// w_lv = Round(1000·U_lv_ph / (222·B_rod·A)) star turns, a third of
 // them for the KU; the density J_av and the section s = I_ku / J_av, raised
 // to the smallest strip the KU is wound of.
-void turnsAndSection(double I_ku, const QString& material, const DesignState& design, Stage2State& state,
-                     Report& memo) {
+void turnsAndSection(const QString& material, const DesignState& design, Stage2State& state, Report& memo) {
     KuState& ku = state.ku;
     state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfFactor * design.B_rod * design.rod_area));
     ku.w_ku = roundCount(state.turns.w_lv / kLvTurnsPerKuTurn);
     memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + count(ku.w_ku));
 
-    ku.I_ku = I_ku;
-    ku.last_I_ku = I_ku;
+    ku.last_I_ku = ku.I_ku;
     memo.add(QStringLiteral("Ток в обмотке КУ, А ") + formatF3(ku.I_ku));
 
     const WindingMaterial kind = windingMaterial(material);
@@ -121,7 +119,7 @@ void turnsAndSection(double I_ku, const QString& material, const DesignState& de
     }
 }
 
-// Step 6: turns of one layer and the estimated axial size of a turn,
+// Turns of one layer and the estimated axial size of a turn,
 // h = (Lc − 2·l_01) / ((w_ku + 1)·k_t) in m over all the phase's turns.
 void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     KuState& ku = state.ku;
@@ -192,7 +190,7 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
     return found;
 }
 
-// Steps 7 and 8: the conductor, searched or (while the choice is manual)
+// The conductor, searched or (while the choice is manual)
 // the grid pick with the SE_a count. Returns false when the press ends here.
 bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
                      Stage2Effects& effects) {
@@ -234,7 +232,7 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
     return true;
 }
 
-// Steps 9 and 10: turn height b and width n_par_ku·a in mm, winding height
+// Turn height b and width n_par_ku·a in mm, winding height
 // l_ku = (w_layer_ku + 1)·h·k_t against the rod length less the two yoke
 // distances. The press goes on either way; returns whether it fits.
 bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
@@ -266,7 +264,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     return fits;
 }
 
-// Step 11: a_ku = (n_layers − 1)·δ01 + n_layers·b_turn + n_k·a_k, the
+// Radial build-up: a_ku = (n_layers − 1)·δ01 + n_layers·b_turn + n_k·a_k, the
 // winding starting 2·a_01 out from the rod circle.
 void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     KuState& ku = state.ku;
@@ -290,10 +288,10 @@ void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& s
 
 void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
-    const double I_ku = kuCurrent_A(in, design);
-    if (!mayProceed(I_ku, in.material, state, memo)) return;
+    state.ku.I_ku = kuCurrent_A(in, design);
+    if (!mayProceed(in.material, state, memo)) return;
     memo.clear();
-    turnsAndSection(I_ku, in.material, design, state, memo);
+    turnsAndSection(in.material, design, state, memo);
     layersAndTurnHeight(in, design, state, memo);
     if (!chooseConductor(in, state, catalogue, memo, effects)) return;
     const bool fits = fitsOnRod(design, state, memo, effects);

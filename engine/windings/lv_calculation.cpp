@@ -18,9 +18,10 @@ int readTapSteps(const QString& text) {
     return steps;
 }
 
-// Step 0: another material starts the LV design afresh; the LV is laid
-// round the KU winding, so a ticked KU must have been calculated and fit;
-// a completed LV is repeated only with a conductor picked in the grid.
+// Before anything is written: another material starts the LV design
+// afresh; the LV is laid round the KU winding, so a ticked KU must have been
+// calculated and fit; a completed LV is repeated only with a conductor
+// picked in the grid.
 // Returns false when the press ends here.
 bool mayProceed(const LvInputs& in, Stage2State& state, Report& memo) {
     if (in.material != state.last_material) {

@@ -21,12 +21,11 @@ constexpr MaterialCoefficient kMaterialCoefficients[] = {
     {WindingMaterial::Aluminum, 0.463},
 };
 
-// Share of the short-circuit losses in the LV and HV windings (0.95..0.99)
-// with the unit change from A/m² to A/mm² over 10 folded in.
+// J_av = k_mat·k_d·Pk·e_t / (S·13.5·D_rod) in A/mm², Pk in W, e_t in V, S in
+// kVA, D_rod in m. The mean diameter of the LV-HV gap is taken as 1.35·D_rod;
+// k_d, the 0.95..0.99 allowance for added losses that the report label
+// names, is used as a tenth (0.095) so that the result comes out in A/mm².
 constexpr double k_d = 0.095;
-
-// The mean diameter of the LV-HV gap taken as 1.35 rod diameters, in
-// J_av = k_mat·k_d·Pk·e_t / (S·13.5·D_rod).
 constexpr double kGapDiameterFactor = 13.5;
 
 // A single conductor or a strand may differ by 10 % from the estimate.
@@ -52,7 +51,7 @@ QString chosenWireLine(const WireRecord& record, int n_par) {
            QStringLiteral("mm2 parallel wires a=") + count(n_par);
 }
 
-// Step 5: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
+// Estimates: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
 // J_av, the section s_est = I_lv / J_av, the turns of one layer and the
 // axial size of one turn h = (Lc − 2·l_01) / ((w_layer + 1)·k_t) in m.
 void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
@@ -137,7 +136,7 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
     return found;
 }
 
-// Step 6: the conductor. A grid pick makes the choice the user's; otherwise
+// The conductor. A grid pick makes the choice the user's; otherwise
 // the catalogue is searched and its controls opened for a manual choice.
 // Returns false when the press ends here.
 bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
@@ -177,7 +176,7 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
     return true;
 }
 
-// Step 7, axial: turn height h = b and width n_par·a in mm, winding height
+// Axial fit: turn height h = b and width n_par·a in mm, winding height
 // l_lv = (w_layer + 1)·h·k_t, which must not exceed the rod length less the
 // two yoke distances. Returns false when it does not fit.
 bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
@@ -204,7 +203,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     return true;
 }
 
-// Step 7, radial: a_lv = nlv·b_turn + (nlv − 1)·δ01 + n_k·a_k; the winding
+// Radial build-up: a_lv = nlv·b_turn + (nlv − 1)·δ01 + n_k·a_k; the winding
 // starts 2·a_01 out from the rod circle, or outside the KU winding and its
 // board when the KU is taken into account.
 void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {

@@ -29,7 +29,7 @@ std::uint16_t readLayerCount(const QString& text);
 // greater than 0".
 double readLayingCoefficient(const QString& text);
 
-// Steps 5 to 7: current density and section estimate, the conductor (the
+// Current density and section estimate, the conductor (the
 // catalogue search, or the grid pick and SE_a count while the parallel count
 // is manual), the axial fit on the rod and the radial build-up out to
 // D_lv_out. Sets `lv_done` when the winding fits.

@@ -50,7 +50,7 @@ double tapFactor(int m, double tap_step_pct) { return 1 + m * tap_step_pct / 100
 // Steps above the principal tap of position p (negative below it).
 int stepsAbovePrincipal(int tapCount, int position) { return tapCount - position + 1; }
 
-// Step 1: w_lv = U_lv_ph·1000 / (B_rod·222·A) (the zigzag count 1.1547 times
+// Principal tap: w_lv = U_lv_ph·1000 / (B_rod·222·A) (the zigzag count 1.1547 times
 // larger), w_hv = U_hv_ph / (B_rod·222·A), and the induction B_turns the
 // rounded HV turns give. When B_turns leaves the ±5 % band the LV winding
 // takes one turn more (induction too low) or one fewer (too high).
@@ -143,7 +143,7 @@ void tryTapPosition(int k, int tapCount, DesignState& design, TurnsState& turns,
     if (turns.dk[i] < kRatioTolerance_pct) design.found = true;
 }
 
-// Step 2: every tap position in turn, each with up to five attempts. A
+// Every tap position in turn, each with up to five attempts. A
 // correction made for one position holds for all later ones.
 void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Report& memo) {
     design.tap_count = tapCount;
@@ -161,7 +161,7 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
     }
 }
 
-// Step 3: the induction the corrected HV turns give, B = U_hv_ph / (w_hv·222·A),
+// The induction the corrected HV turns give, B = U_hv_ph / (w_hv·222·A),
 // checked against the ±5 % band, becomes the rod induction.
 void finalInduction(DesignState& design, Stage2State& state, Report& memo) {
     TurnsState& turns = state.turns;

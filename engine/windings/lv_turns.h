@@ -28,7 +28,7 @@ double effectiveLvTurns(std::uint16_t w_lv, std::int32_t scheme);
 // position p is kept at index p − 1 of the per-position arrays.
 constexpr int tapIndex(int position) { return position - 1; }
 
-// Steps 1 to 3 of "Calculation LV" for `tapCount` tap steps each way
+// The turns half of "Calculation LV" for `tapCount` tap steps each way
 // (already checked to 0..9). While the LV calculation has completed once
 // (`lv_done`), w_lv, w_hv, B_turns and B_rod are kept and only reported;
 // U_hv_ph, w_tap and the tap table are worked out again on every press.
