@@ -1,1 +1,5 @@
-# Tests of this area: dravik_engine_tests(steel_tests <files>) and link engine_steel.
+# Electrical-steel catalogue: curves, the Stal.dat record, the catalogue.
+dravik_engine_tests(steel_tests
+  steel/steel_curves_test.cpp
+)
+target_link_libraries(steel_tests PRIVATE engine_steel)

@@ -1,4 +1,6 @@
 dravik_engine_library(engine_steel
   catalogues/steel_entry.h
+  catalogues/builtin_steels.h
+  catalogues/steel_curves.h catalogues/steel_curves.cpp
 )
 target_link_libraries(engine_steel PUBLIC engine_common)
