@@ -14,4 +14,10 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
 
 void TEtapII::handOver() {}
 
+bool TEtapII::calculateKu(int, const QString&) { return false; }
+
+void TEtapII::showWireTable() {}
+
+void TEtapII::setEditingWire(bool) {}
+
 }  // namespace dravik
