@@ -1,0 +1,178 @@
+#include "catalogues/stal_file.h"
+
+#include "common/command_error.h"
+#include "common/cp1251.h"
+#include "common/runtime_texts.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace dravik {
+namespace {
+
+using namespace stal;
+
+constexpr char kColdRolled = 'c';
+constexpr char kHotRolled = 'h';
+constexpr qsizetype kPointValuesSize = 4 * sizeof(double);
+
+qsizetype thicknessAt(int k) { return kThicknessOffset + 8 * qsizetype(k - 1); }
+qsizetype nameAt(int k) { return kNameOffset + kNameStride * qsizetype(k - 1); }
+qsizetype rollingAt(int k) { return kRollingOffset + qsizetype(k - 1); }
+qsizetype pointCountAt(int k) { return kPointCountOffset + 2 * qsizetype(k - 1); }
+qsizetype curveAt(int k) { return kCurveOffset + kCurveStride * qsizetype(k - 1); }
+qsizetype pointAt(int k, int j) { return curveAt(k) + kPointStride * qsizetype(j - 1); }
+
+[[noreturn]] void failWith(QString text) { throw CommandError(text); }
+
+}  // namespace
+
+StalImage::StalImage() = default;
+
+StalImage::StalImage(const QByteArray& record) : record_(record.left(kRecordSize)) {
+    if (record_.size() < kRecordSize) record_.append(QByteArray(kRecordSize - record_.size(), '\0'));
+}
+
+const QByteArray& StalImage::bytes() const {
+    if (record_.isEmpty()) record_ = QByteArray(kRecordSize, '\0');
+    return record_;
+}
+
+const char* StalImage::constData() const { return bytes().constData(); }
+
+char* StalImage::data() {
+    bytes();
+    return record_.data();
+}
+
+int StalImage::steelCount() const {
+    return qFromLittleEndian<quint16>(constData() + kSteelCountOffset);
+}
+
+void StalImage::setSteelCount(int count) {
+    qToLittleEndian<quint16>(static_cast<quint16>(count), data() + kSteelCountOffset);
+}
+
+double StalImage::thickness_mm(int k) const { return qFromLittleEndian<double>(constData() + thicknessAt(k)); }
+
+void StalImage::setThickness_mm(int k, double thickness) {
+    qToLittleEndian<double>(thickness, data() + thicknessAt(k));
+}
+
+QByteArray StalImage::name(int k) const { return readShortString(constData() + nameAt(k), kNameRoom); }
+
+void StalImage::setName(int k, const QByteArray& name) { writeShortString(data() + nameAt(k), kNameRoom, name); }
+
+char StalImage::rolling(int k) const {
+    const char letter = constData()[rollingAt(k)];
+    return letter == kColdRolled || letter == kHotRolled ? letter : 0;
+}
+
+void StalImage::setRolling(int k, char letter) { data()[rollingAt(k)] = letter; }
+
+int StalImage::pointCount(int k) const {
+    const int stored = qFromLittleEndian<qint16>(constData() + pointCountAt(k));
+    return std::clamp(stored, 0, kPointRoom);
+}
+
+void StalImage::setPointCount(int k, int count) {
+    qToLittleEndian<qint16>(static_cast<qint16>(count), data() + pointCountAt(k));
+}
+
+SteelPoint StalImage::point(int k, int j) const {
+    const char* at = constData() + pointAt(k, j);
+    return SteelPoint{qFromLittleEndian<double>(at), qFromLittleEndian<double>(at + 8),
+                      qFromLittleEndian<double>(at + 16), qFromLittleEndian<double>(at + 24)};
+}
+
+void StalImage::setPoint(int k, int j, const SteelPoint& point) {
+    char* at = data() + pointAt(k, j);
+    qToLittleEndian<double>(point.B, at);
+    qToLittleEndian<double>(point.p, at + 8);
+    qToLittleEndian<double>(point.q, at + 16);
+    qToLittleEndian<double>(point.qz, at + 24);
+    std::memset(at + kPointValuesSize, 0, kPointStride - kPointValuesSize);
+}
+
+void StalImage::clearSteel(int k) {
+    char* record = data();
+    std::memset(record + thicknessAt(k), 0, 8);
+    std::memset(record + nameAt(k), 0, kNameStride);
+    record[rollingAt(k)] = 0;
+    std::memset(record + pointCountAt(k), 0, 2);
+    std::memset(record + curveAt(k), 0, kCurveStride);
+}
+
+SteelEntry StalImage::entry(int k) const {
+    SteelEntry entry;
+    entry.name = decodeCp1251(name(k));
+    entry.rolling = rolling(k);
+    entry.thickness_mm = thickness_mm(k);
+    const int count = pointCount(k);
+    for (int j = 1; j <= count; ++j) entry.points[static_cast<std::size_t>(j - 1)] = point(k, j);
+    return entry;
+}
+
+StalReadResult readStalFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return {StalReadStatus::Missing, {}};
+    if (!file.open(QIODevice::ReadOnly)) return {StalReadStatus::Unreadable, {}};
+    const QByteArray record = file.read(kRecordSize);
+    file.close();
+    if (record.size() < kRecordSize) return {StalReadStatus::Short, {}};
+    return {StalReadStatus::Read, StalImage(record)};
+}
+
+void writeStalFile(const QString& path, const StalImage& image) {
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const int errorNumber = errno;
+        failWith(fileErrorText(file.error(), errorNumber, file.errorString()));
+    }
+    const QByteArray& record = image.bytes();
+    errno = 0;
+    if (file.write(record) != record.size()) {
+        const int errorNumber = errno;
+        const QString text = fileErrorText(file.error(), errorNumber, file.errorString());
+        file.cancelWriting();
+        failWith(text);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int errorNumber = errno;
+        failWith(fileErrorText(file.error(), errorNumber, file.errorString()));
+    }
+}
+
+void setAsideDamagedFile(const QString& path) {
+    if (!QFile::exists(path)) return;
+    const QString copy = path + QStringLiteral(".bad");
+    QFile older(copy);
+    errno = 0;
+    if (older.exists() && !older.remove()) {
+        const int errorNumber = errno;
+        failWith(fileErrorText(older.error(), errorNumber, older.errorString()));
+    }
+    QFile damaged(path);
+    errno = 0;
+    if (!damaged.rename(copy)) {
+        const int errorNumber = errno;
+        failWith(fileErrorText(damaged.error(), errorNumber, damaged.errorString()));
+    }
+}
+
+QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText) {
+    if (error == QFileDevice::PermissionsError || errorNumber == EACCES || errorNumber == EPERM ||
+        errorNumber == EROFS) {
+        return QString::fromUtf8(texts::kFileAccessDenied);
+    }
+    if (errorNumber == ENOSPC || errorNumber == EDQUOT) return QString::fromUtf8(texts::kDiskFull);
+    return deviceText;
+}
+
+}  // namespace dravik

@@ -1,0 +1,148 @@
+#include "catalogues/steel_catalogue.h"
+
+#include "catalogues/builtin_steels.h"
+#include "common/command_error.h"
+#include "common/cp1251.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+
+#include <QDir>
+#include <algorithm>
+#include <optional>
+
+namespace dravik {
+namespace {
+
+// A new steel's characteristic starts above 0.1 T, so no-data rows entered
+// near zero do not stretch it; a changed steel keeps points down to 0.01 T.
+constexpr double kAddLowerCut_T = 0.1;
+constexpr double kReplaceLowerCut_T = 0.01;
+
+// Rolling letter per item of the editor's rolling list.
+constexpr std::array<char, 2> kRollingByChoice = {'c', 'h'};
+
+std::optional<char> rollingOf(int choice) {
+    if (choice < 0 || choice >= static_cast<int>(kRollingByChoice.size())) return std::nullopt;
+    return kRollingByChoice[static_cast<std::size_t>(choice)];
+}
+
+SteelEntry builtinEntry(const BuiltinGrade& grade) {
+    SteelEntry entry;
+    entry.name = QString::fromLatin1(grade.name);
+    entry.rolling = grade.rolling;
+    for (std::size_t j = 0; j < kCurvePoints; ++j) {
+        entry.points[j] = SteelPoint{kBuiltinInductions_T[j], grade.p[j], grade.q[j], grade.qz[j]};
+    }
+    return entry;
+}
+
+std::vector<SteelEntry> builtinEntries() {
+    std::vector<SteelEntry> entries;
+    entries.reserve(kBuiltinGrades.size());
+    for (const BuiltinGrade& grade : kBuiltinGrades) entries.push_back(builtinEntry(grade));
+    return entries;
+}
+
+}  // namespace
+
+struct SteelCatalogue::CheckedSteel {
+    std::array<SteelPoint, kCurvePoints> points;
+    QByteArray name;  // Windows-1251, at most 50 bytes
+    double thickness_mm;
+    std::optional<char> rolling;
+};
+
+SteelCatalogue::SteelCatalogue() : entries_(builtinEntries()) {}
+
+QStringList SteelCatalogue::load(const QString& folder) {
+    folder_ = folder;
+    entries_ = builtinEntries();
+    image_ = StalImage();
+    storedCount_ = 0;
+    damagedFileOnDisk_ = false;
+
+    StalReadResult read = readStalFile(filePath());
+    switch (read.status) {
+    case StalReadStatus::Missing:
+        return {};
+    case StalReadStatus::Unreadable:
+        damagedFileOnDisk_ = true;
+        return {};
+    case StalReadStatus::Short:
+        damagedFileOnDisk_ = true;
+        return {QString::fromUtf8(texts::kReadBeyondEnd)};
+    case StalReadStatus::Read:
+        break;
+    }
+
+    QStringList errors;
+    image_ = read.image;
+    const int fileCount = image_.steelCount();
+    storedCount_ = std::min(fileCount, kMaxStoredSteels);
+    if (fileCount > kMaxStoredSteels) errors << QString::fromUtf8(texts::kTooManySteels).arg(fileCount);
+    entries_.reserve(static_cast<std::size_t>(kBuiltinCount + storedCount_));
+    for (int k = 1; k <= storedCount_; ++k) entries_.push_back(image_.entry(k));
+    return errors;
+}
+
+QStringList SteelCatalogue::names() const {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(entries_.size()));
+    for (const SteelEntry& entry : entries_) names << entry.name;
+    return names;
+}
+
+QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QStringLiteral("Stal.dat")); }
+
+// Order of the checks: the curves, the name, the thickness; none of them
+// changes anything.
+SteelCatalogue::CheckedSteel SteelCatalogue::check(const SteelInput& steel, double lowerCut_T) {
+    CheckedSteel checked;
+    checked.points = resampleCurves(steel.p, steel.q, steel.qz, lowerCut_T);
+    checked.name = encodeCp1251(steel.name).left(stal::kNameRoom);
+    checked.thickness_mm = parseFloat(steel.thicknessText);
+    checked.rolling = rollingOf(steel.rollingChoice);
+    return checked;
+}
+
+void SteelCatalogue::storeInImage(int k, const CheckedSteel& steel) {
+    image_.setThickness_mm(k, steel.thickness_mm);
+    image_.setName(k, steel.name);
+    if (steel.rolling) image_.setRolling(k, *steel.rolling);
+    image_.setPointCount(k, kCurvePoints);
+    for (int j = 1; j <= kCurvePoints; ++j) image_.setPoint(k, j, steel.points[static_cast<std::size_t>(j - 1)]);
+}
+
+void SteelCatalogue::add(const SteelInput& steel) {
+    if (storedCount_ >= kMaxStoredSteels) throw CommandError(QString::fromUtf8(texts::kSteelTableFull));
+    const CheckedSteel checked = check(steel, kAddLowerCut_T);
+
+    const int k = storedCount_ + 1;
+    image_.clearSteel(k);
+    image_.setSteelCount(k);
+    storeInImage(k, checked);
+    storedCount_ = k;
+    entries_.push_back(image_.entry(k));
+    save();
+}
+
+void SteelCatalogue::replace(int storedIndex, const SteelInput& steel) {
+    if (storedIndex < 1 || storedIndex > storedCount_) {
+        throw CommandError(QString::fromUtf8(texts::kChooseStoredSteel));
+    }
+    const CheckedSteel checked = check(steel, kReplaceLowerCut_T);
+
+    storeInImage(storedIndex, checked);
+    entries_[static_cast<std::size_t>(kBuiltinCount + storedIndex - 1)] = image_.entry(storedIndex);
+    save();
+}
+
+void SteelCatalogue::save() {
+    if (damagedFileOnDisk_) {
+        setAsideDamagedFile(filePath());
+        damagedFileOnDisk_ = false;
+    }
+    writeStalFile(filePath(), image_);
+}
+
+}  // namespace dravik

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "catalogues/stal_file.h"
+#include "catalogues/steel_curves.h"
+#include "catalogues/steel_entry.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace dravik {
+
+// What the steel editor collects for one steel.
+struct SteelInput {
+    QString name;              // Ed_Tip text
+    int rollingChoice = -1;    // item of CB_tip_prokat: 0 "Cold-rolled" -> 'c', 1 "Hot-rolled" -> 'h', -1 none
+    QString thicknessText;     // Ed_dz text, first "." already turned into ","
+    RawCurve p, q, qz;
+};
+
+// The electrical steels the core can be built from: the built-in grades,
+// then the steels the user stored in Stal.dat of the catalogue folder.
+// List position i (CB_M_st, CB_Tip_Edit) is entries()[i]; steel_no is i + 1.
+class SteelCatalogue {
+public:
+    static constexpr int kBuiltinCount = 4;
+    static constexpr int kMaxStoredSteels = stal::kPointCountRoom;  // the point-count table's room
+    static constexpr int kCurvePointsScanned = kCurvePoints;        // curve_points
+
+    SteelCatalogue();  // the built-in grades only
+
+    // Built-in grades, then the stored steels of <folder>/Stal.dat. Returns
+    // the error texts to show; never throws. A missing file is no error.
+    QStringList load(const QString& folder);
+
+    const std::vector<SteelEntry>& entries() const { return entries_; }
+    QStringList names() const;
+    int storedCount() const { return storedCount_; }
+    QString filePath() const;
+
+    // Adds a stored steel (lower cut 0.1 T) / replaces stored steel
+    // `storedIndex`, counted from 1 (lower cut 0.01 T). Everything is checked
+    // before anything changes; then the catalogue changes and Stal.dat is
+    // rewritten whole. A failed write throws CommandError with the I/O text;
+    // the catalogue keeps the change and the old file stays.
+    void add(const SteelInput& steel);
+    void replace(int storedIndex, const SteelInput& steel);
+
+private:
+    struct CheckedSteel;
+    static CheckedSteel check(const SteelInput& steel, double lowerCut_T);
+    void storeInImage(int k, const CheckedSteel& steel);
+    void save();
+
+    QString folder_;
+    StalImage image_;
+    std::vector<SteelEntry> entries_;
+    int storedCount_ = 0;
+    bool damagedFileOnDisk_ = false;  // set aside as Stal.dat.bad before the first write
+};
+
+}  // namespace dravik
