@@ -1,0 +1,11 @@
+# Start-up of the program against a bare Qt Widgets window, both offscreen.
+add_executable(bare_window ${PROJECT_SOURCE_DIR}/bench/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE Qt6::Widgets)
+
+add_executable(startup_bench ${PROJECT_SOURCE_DIR}/bench/startup_bench.cpp)
+target_link_libraries(startup_bench PRIVATE engine Qt6::Core)
+target_compile_definitions(startup_bench PRIVATE
+  DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>"
+  BARE_WINDOW_EXECUTABLE="$<TARGET_FILE:bare_window>"
+  EXAMPLE_DESIGN="${PROJECT_SOURCE_DIR}/examples/design.txt")
+add_dependencies(startup_bench dravik bare_window)
