@@ -1,8 +1,16 @@
 #include "zigzag_window.h"
 
 #include "app_context.h"
+#include "controls.h"
+#include "drawings/zigzag_sketch.h"
 #include "window_placement.h"
+#include "windings/zigzag.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <numbers>
 
 namespace dravik {
@@ -11,8 +19,42 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Zigzag_parametry"));
     setWindowTitle(QStringLiteral("Parameters Z"));
     setFormFont(this, 16);
+    // The classic zigzag of equal halves, also when the window is never opened.
     context_.stage2.beta = std::numbers::pi / 6;
+
+    auto* sketch = new ZigzagSketch(this);
+    sketch->setObjectName(QStringLiteral("Image1"));
+
+    Label1 = plainLabel(QStringLiteral("β="), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Ed_b = new QLineEdit(QStringLiteral("30"), this);
+    Ed_b->setObjectName(QStringLiteral("Ed_b"));
+    Ed_b->setMaximumWidth(80);
+    Zeta_vvod = new QPushButton(QStringLiteral("ENTER"), this);
+    Zeta_vvod->setObjectName(QStringLiteral("Zeta_vvod"));
+    connect(Zeta_vvod, &QPushButton::clicked, this, &TZigzag_parametry::Zeta_vvodClick);
+
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(Label1);
+    entry->addWidget(Ed_b);
+    entry->addWidget(plainLabel(QStringLiteral("°"), this));
+    entry->addStretch(1);
+    entry->addWidget(Zeta_vvod);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sketch, 1);
+    layout->addLayout(entry);
     fixAndCentre(this, {394, 313});
+}
+
+// An angle outside 0..60 degrees, or a text that is not a number, leaves the
+// previous angle in force and the window open for a correction.
+void TZigzag_parametry::Zeta_vvodClick() {
+    double beta = 0;
+    if (runCommand(*context_.messages, [&] { beta = zigzagAngleFromText(Ed_b->text()); })) {
+        context_.stage2.beta = beta;
+        hide();
+    }
 }
 
 }  // namespace dravik
