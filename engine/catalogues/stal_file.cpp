@@ -37,6 +37,13 @@ StalImage::StalImage(const QByteArray& record) : record_(record.left(kRecordSize
     if (record_.size() < kRecordSize) record_.append(QByteArray(kRecordSize - record_.size(), '\0'));
 }
 
+StalImage StalImage::mapped(std::shared_ptr<QFile> file, const uchar* record) {
+    StalImage image;
+    image.record_ = QByteArray::fromRawData(reinterpret_cast<const char*>(record), kRecordSize);
+    image.mappedFile_ = std::move(file);
+    return image;
+}
+
 const QByteArray& StalImage::bytes() const {
     if (record_.isEmpty()) record_ = QByteArray(kRecordSize, '\0');
     return record_;
@@ -118,11 +125,16 @@ SteelEntry StalImage::entry(int k) const {
 }
 
 StalReadResult readStalFile(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) return {StalReadStatus::Missing, {}};
-    if (!file.open(QIODevice::ReadOnly)) return {StalReadStatus::Unreadable, {}};
-    const QByteArray record = file.read(kRecordSize);
-    file.close();
+    auto file = std::make_shared<QFile>(path);
+    if (!file->exists()) return {StalReadStatus::Missing, {}};
+    if (!file->open(QIODevice::ReadOnly)) return {StalReadStatus::Unreadable, {}};
+    if (file->size() < kRecordSize) return {StalReadStatus::Short, {}};
+    // Copying all 8 MB would cost more than the whole start-up of a window;
+    // mapped, only the pages a load reads are brought in.
+    if (const uchar* record = file->map(0, kRecordSize)) {
+        return {StalReadStatus::Read, StalImage::mapped(std::move(file), record)};
+    }
+    const QByteArray record = file->read(kRecordSize);
     if (record.size() < kRecordSize) return {StalReadStatus::Short, {}};
     return {StalReadStatus::Read, StalImage(record)};
 }

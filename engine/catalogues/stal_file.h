@@ -3,8 +3,10 @@
 #include "catalogues/steel_entry.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileDevice>
 #include <QString>
+#include <memory>
 
 // Stal.dat: the stored steels as one fixed little-endian record, read and
 // written whole. Stored steel k is counted from 1.
@@ -36,6 +38,9 @@ class StalImage {
 public:
     StalImage();                                // an empty catalogue: every byte zero
     explicit StalImage(const QByteArray& record);  // the first kRecordSize bytes; a shorter one is padded with zeros
+    // The record as the file maps it into memory: a load touches only the
+    // tables and curves it reads, and the first change copies the record.
+    static StalImage mapped(std::shared_ptr<QFile> file, const uchar* record);
 
     const QByteArray& bytes() const;  // always kRecordSize bytes
 
@@ -64,6 +69,8 @@ private:
 
     // Empty until first needed: an empty catalogue costs no 8 MB of zeros.
     mutable QByteArray record_;
+    std::shared_ptr<QFile> mappedFile_;  // keeps a mapped record readable
+
 };
 
 enum class StalReadStatus {
