@@ -12,7 +12,7 @@ TEST(StartUp, StageOneShowsItsDefaults) {
     ScriptSession session;
     const ScriptOutput output = session.run(QStringLiteral(
         "print EtapI\n"
-        "print Ed_C\nprint Ed_Lc\nprint Ed_Cok\nprint Ed_A1\nprint Ed_a_8\nprint Ed_dz\n"
+        "print Ed_C\nprint Ed_Lc\nprint Ed_Cok\nprint Ed_A1\nprint Ed_a_8\nprint EtapI.Ed_dz\n"
         "print CB_M_st\nprint CB_Iz_st\nprint Ed_h_B\nprint Ed_num_h_U\nprint Ed_h_U\n"
         "print CB_Un\nprint CB_Uvn\nprint CB_Snom\nprint CB_Shem\nprint CB_Dnom\nprint SE_stup\n"
         "state But_EtapII\nstate CB_Press\nstate CB_M_st\nstate CB_Dnom\nstate SE_stup\n"));

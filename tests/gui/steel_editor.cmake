@@ -1,3 +1,15 @@
-# Script-mode tests of this window area.
+# Script-mode tests of the steel editor and its workbook import.
 list(APPEND GUI_TEST_SOURCES
+  gui/steel_editor_test.cpp
+  gui/steel_editor_workbook_test.cpp
 )
+
+# The import tests write their workbooks with QuaZip. gui_tests is defined
+# after the fragments are read, so the link is added once it exists.
+cmake_language(DEFER CALL target_link_libraries gui_tests PRIVATE QuaZip::QuaZip)
+
+# The spin edits' keyboard is a widget's own behaviour, tested in process.
+add_executable(steel_editor_widget_tests gui/steel_editor_spin_test.cpp)
+target_link_libraries(steel_editor_widget_tests PRIVATE ui GTest::gtest GTest::gtest_main)
+gtest_discover_tests(steel_editor_widget_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
