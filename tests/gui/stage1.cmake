@@ -1,3 +1,4 @@
-# Script-mode tests of this window area.
+# Script-mode tests of the Stage I and yoke windows.
 list(APPEND GUI_TEST_SOURCES
+  gui/stage1_test.cpp
 )

@@ -1,4 +1,5 @@
 #include "common/command_error.h"
+#include "magnetic/typical_design_report.h"
 #include "magnetic/magnetic_calculation.h"
 #include "magnetic/report_lines.h"
 #include "magnetic/test_steels.h"
@@ -39,60 +40,7 @@ MagneticInputs typicalDesign() {
     return in;
 }
 
-// The report of the typical design, worked out from the formulas apart
-// from the program: gross section 9832 mm2, active 0.93 of it; D = sqrt(124^2
-// + 20^2) mm; 119.46 kVA estimated; the 100 kVA / 10 kV row with the zigzag
-// short-circuit data; 1.575 T recommended for 3404; G_rod = 0.00914376 m2 x
-// 22950 x 0.4 m, L_yoke = 2 x 0.27 + 0.124 m; then the losses at 1.575,
-// 1.625 and 1.675 T (274.1, 302.3 and 336.0 W against 330..379.5 W) and
-// i0 = 1.504 % against 1.3 x 2.6 %.
-const QStringList kTypicalReport = linesOf({
-    "Actual area of the rod, m2 0,010",
-    "Active area of the rod, m2 0,009",
-    "Actual area of the yoke, m2 0,010",
-    "Active area of the yoke, m2 0,009",
-    "Circle diameter of the rod, m 0,126",
-    "Full power transformer approximately, kVA 119,460",
-    "Rated power transformer, kVA 100,000",
-    "Rated voltage of high voltage winding, kV 10,000",
-    "No-load losses, W 330,000",
-    "Loss of short-circuit, W 2270,000",
-    "Short-circuit voltage, % 4,700",
-    "No-load current, % 2,600",
-    "Current high-voltage winding, A 5,774",
-    "Current in the low voltage winding, А 151,930",
-    "Value of the recommended induction, T 1,575",
-    "Determine the magnetic induction in the yokes, T 1,575",
-    "mass magnetic rods, kg 83,940",
-    "full length of the magnetic yoke, kg 0,664",
-    "magnetic yoke weight, kg 92,893",
-    "Specific losses in the steel rod, W/kg 1,240",
-    "Specific magnetizing power in steel rod, W/kg 1,650",
-    "Specific Magnetizing power in the butt , W/m2 21750,000",
-    "Specific losses in the steel yoke, W/kg 1,240",
-    "Specific magnetizing power in steel yoke, W/kg 1,650",
-    "Specific Magnetizing power in the butt of yoke, W/m2 21750,000",
-    "Specific losses in the steel rod, W/kg 1,368",
-    "Specific magnetizing power in steel rod, W/kg 2,022",
-    "Specific Magnetizing power in the butt , W/m2 25500,000",
-    "Specific losses in the steel yoke, W/kg 1,368",
-    "Specific magnetizing power in steel yoke, W/kg 2,022",
-    "Specific Magnetizing power in the butt of yoke, W/m2 25500,000",
-    "Specific losses in the steel rod, W/kg 1,520",
-    "Specific magnetizing power in steel rod, W/kg 2,910",
-    "Specific Magnetizing power in the butt , W/m2 30250,000",
-    "Specific losses in the steel yoke, W/kg 1,520",
-    "Specific magnetizing power in steel yoke, W/kg 2,910",
-    "Specific Magnetizing power in the butt of yoke, W/m2 30250,000",
-    "condition for no-load losses coincided, W: Рhh=335,980",
-    "active component of the load current, A 0,019",
-    "Magnetizing power in the butt, VA 951,740",
-    "full magnetizing power, VA 1466,300",
-    "Reactive component of current, A 0,085",
-    "The total of the load current, A 0,087",
-    "No-load current, % 1,504",
-    "Current condition of idling coincided",
-});
+
 
 // The lines written before the induction search: the sections and the rated
 // data of the typical design.
@@ -119,7 +67,7 @@ protected:
 
 TEST_F(MagneticCalculationTest, TypicalDesignMeetsBothCriteriaAt1675) {
     EXPECT_TRUE(calculate(typicalDesign()));
-    EXPECT_EQ(report_.lines(), kTypicalReport);
+    EXPECT_EQ(report_.lines(), test::kTypicalReport);
 
     EXPECT_NEAR(state_.B_rod, 1.675, 1e-12);
     EXPECT_NEAR(state_.B_yoke, 1.675, 1e-12);
@@ -207,7 +155,7 @@ TEST_F(MagneticCalculationTest, StoredSteelsTakeTheInductionOfTheirRolling) {
     MagneticInputs in = typicalDesign();
     in.steelIndex = 4;
     EXPECT_TRUE(calculate(in));
-    EXPECT_EQ(report_.lines(), kTypicalReport);
+    EXPECT_EQ(report_.lines(), test::kTypicalReport);
     EXPECT_EQ(state_.steel_no, 5);
 
     in.steelIndex = 5;  // hot-rolled: as 1512, 1.525 T up to 100 kVA
@@ -284,7 +232,7 @@ TEST_F(MagneticCalculationTest, ConversionErrorKeepsTheLinesAndStateWritten) {
     in = typicalDesign();
     in.snom = QStringLiteral("100 kVA");
     expectStop(in, "'100 kVA' is not a valid integer value");
-    EXPECT_EQ(report_.lines(), kTypicalReport.mid(0, 6));
+    EXPECT_EQ(report_.lines(), test::kTypicalReport.mid(0, 6));
     EXPECT_EQ(state_.S_rated, 630);
 }
 
@@ -305,7 +253,7 @@ TEST_F(MagneticCalculationTest, ZeroDivisorsStopTheCalculation) {
             "Circle diameter of the rod, m 0,000",
             "Full power transformer approximately, kVA 0,000",
         });
-        expected += kTypicalReport.mid(6, 9);  // rated data of row 10, currents, 1.575 T
+        expected += test::kTypicalReport.mid(6, 9);  // rated data of row 10, currents, 1.575 T
         EXPECT_EQ(report_.lines(), expected);
         EXPECT_EQ(state_.B_yoke, 0.0);
         EXPECT_TRUE(std::isfinite(state_.B_rod));
@@ -315,7 +263,7 @@ TEST_F(MagneticCalculationTest, ZeroDivisorsStopTheCalculation) {
         MagneticInputs in = typicalDesign();
         in.Un = QStringLiteral("0");
         expectStop(in, "Floating point division by zero");
-        EXPECT_EQ(report_.lines(), kTypicalReport.mid(0, 13));
+        EXPECT_EQ(report_.lines(), test::kTypicalReport.mid(0, 13));
     }
 }
 
