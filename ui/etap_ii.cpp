@@ -1,23 +1,711 @@
 #include "etap_ii.h"
 
 #include "app_context.h"
+#include "catalogues/wire_search.h"
+#include "common/number_text.h"
+#include "common/report.h"
+#include "common/runtime_texts.h"
+#include "controls.h"
+#include "design/stage2_effects.h"
+#include "drawings/conductor_layout_drawing.h"
+#include "drawings/core_window_drawing.h"
+#include "etap_i.h"
+#include "ku_window.h"
+#include "messages.h"
+#include "provod_window.h"
 #include "window_placement.h"
+#include "windings/hv_winding.h"
+#include "windings/ku_winding.h"
+#include "windings/lv_calculation.h"
+#include "wire_grid.h"
+#include "zigzag_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
 
 namespace dravik {
+namespace {
+
+// What the inputs are called, and what they start from, for the winding the
+// selector shows (in the order of its items: LV, HV, KU). The letter between
+// the channel width and the channel count is the Cyrillic х.
+struct WindingFields {
+    const char* parallelCaption;  // Lab_par_vetv
+    const char* channelCaption;   // Lab_kan
+    const char* wireCaption;      // L_Tip_Pr before a wire is picked
+    const char* layerCaption;     // Lab_sloev
+    const char* sectionUnit;      // after the picked wire's section
+    const char* channelWidth;     // Ed_ak
+    const char* channels;         // Ed_nk
+    const char* layers;           // Ed_n_sl
+};
+constexpr std::array<WindingFields, 3> kWindingFields{{
+    {"Num of parallel bran LV:", "Width х num chan LV, mm:", "Type of wire LV:", "Numb. layers of winding LV, nlv:",
+     " мм2", "4", "1", "2"},
+    {"Num of parallel bran HV:", "Width х num chan HV, mm:", "Type of wire HV:", "Numb. layers of winding HV, nlv:",
+     " mm2", "4", "1", "0"},
+    {"Num of parallel bran KU:", "Width х num chan KU, mm:", "Type of wire KU:", "Numb. layers of winding KU, nku:",
+     " mm2", "4", "0", "1"},
+}};
+
+// Interlayer board of the LV and KU windings: names of the board table rows.
+constexpr std::array<const char*, 5> kBoardItems{"Elec. board 1х0,5", "Elec. board 2х0,5", "Elec. board 3х0,5",
+                                                 "Elec. board 4х0,5", "Elec. board 5х0,5"};
+constexpr std::array<const char*, 1> kCylinderBoardItems{"Elec. board 0,5"};
+constexpr std::array<const char*, 2> kMaterials{"Copper", "Aluminum"};
+constexpr std::array<const char*, 2> kShapes{"rect", "cikl"};
+constexpr std::array<const char*, 3> kWindings{"Lower voltage", "Higher voltage", "Coil KU"};
+// The KU item as a hand-over for a scheme with a KU winding puts it back.
+constexpr const char* kKuItemRestored = "Обмотка КУ";
+
+constexpr int kRectShape = 0;
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QLineEdit* field(const char* name, const char* value, QWidget* parent) {
+    auto* edit = new QLineEdit(text(value), parent);
+    edit->setObjectName(text(name));
+    edit->setMaximumWidth(90);
+    return edit;
+}
+
+// A fixed list that always has a selection.
+QComboBox* fixedList(const char* name, const auto& items, int current, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(text(name));
+    for (const char* item : items) combo->addItem(text(item));
+    combo->setCurrentIndex(current);
+    return combo;
+}
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* push = new QPushButton(text(caption), parent);
+    push->setObjectName(text(name));
+    return push;
+}
+
+QLabel* caption(const char* name, const char* value, QWidget* parent) {
+    QLabel* label = plainLabel(text(value), parent);
+    label->setObjectName(text(name));
+    return label;
+}
+
+// "l01, mm:" with the l in italics, as the drawing writes the symbol.
+QWidget* yokeDistanceCaption(QWidget* parent) {
+    auto* holder = new QWidget(parent);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    QLabel* symbol = plainLabel(QStringLiteral("l"), holder);
+    QFont italic = symbol->font();
+    italic.setItalic(true);
+    symbol->setFont(italic);
+    row->addWidget(symbol);
+    row->addWidget(plainLabel(QStringLiteral("01, mm:"), holder));
+    row->addStretch();
+    return holder;
+}
+
+}  // namespace
 
 TEtapII::TEtapII(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("EtapII"));
     setWindowTitle(QStringLiteral("Phase II - Calculation of the winding"));
     setFormFont(this, 16);
+
+    auto* input = new QGroupBox(QStringLiteral("Input"), this);
+    input->setObjectName(QStringLiteral("GroupBox_Input"));
+    buildInputs(input);
+
+    // The two drawings sit beside the inputs; the form scrolls to them.
+    auto* drawings = new QWidget;
+    auto* drawingRow = new QHBoxLayout(drawings);
+    drawingRow->addWidget(new ConductorLayoutDrawing(drawings));
+    drawingRow->addWidget(new CoreWindowDrawing(drawings));
+    auto* drawingArea = new QScrollArea(this);
+    drawingArea->setObjectName(QStringLiteral("ScrollBox_Drawings"));
+    drawingArea->setWidget(drawings);
+    drawingArea->setMinimumWidth(480);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(input, 0);
+    top->addWidget(drawingArea, 1);
+
+    auto* catalogue = new QGroupBox(QStringLiteral("Search parameters wires in the table:"), this);
+    catalogue->setObjectName(QStringLiteral("GroupBox_Search"));
+    buildSearch(catalogue);
+
+    auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
+    results->setObjectName(QStringLiteral("GroupBox_Result"));
+    Memo_Rez_ob = new QPlainTextEdit(results);
+    Memo_Rez_ob->setObjectName(QStringLiteral("Memo_Rez_ob"));
+    Memo_Rez_ob->setReadOnly(true);
+    Memo_Rez_ob->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont memoFont(QStringLiteral("Arial"));
+    memoFont.setPixelSize(13);
+    Memo_Rez_ob->setFont(memoFont);
+    BitBtn1 = button("BitBtn1", "", results);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn1->setToolTip(QStringLiteral("Copy the report to the clipboard"));
+    auto* resultLayout = new QHBoxLayout(results);
+    resultLayout->addWidget(Memo_Rez_ob, 1);
+    resultLayout->addWidget(BitBtn1, 0, Qt::AlignTop);
+
+    buildCommands();
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(Button1);
+    commands->addWidget(RaschetObmotki_NN);
+    commands->addWidget(Rasch_Obmotok);
+    commands->addWidget(Raschet_KU);
+    commands->addWidget(ButtonExcelIn);
+    commands->addWidget(ButtonExcelOut);
+    commands->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(catalogue, 1);
+    layout->addLayout(commands);
+    layout->addWidget(results, 1);
+
+    connectHandlers();
+
+    // The catalogue is read as the window is made; a file that cannot be
+    // read is said so, and the catalogue starts empty.
+    for (const QString& problem : context_.wires.load(context_.catalogueFolder, context_.shippedWireCatalogue)) {
+        context_.messages->error(problem);
+    }
+    showWireTable();
+    context_.stage2.sel_row = 0;
+    context_.stage2.manual_par = false;
+    context_.stage2.hv_manual_par = false;
+    setCatalogueControlsEnabled(false);
+    SE_a->setEnabled(false);
+    Rasch_Obmotok->setEnabled(false);
+
     centre(this, {1180, 900});
 }
 
-void TEtapII::handOver() {}
+void TEtapII::buildInputs(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    const auto addRow = [&](QWidget* label, QWidget* control) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(control, row, 1);
+        ++row;
+    };
 
-bool TEtapII::calculateKu(int, const QString&) { return false; }
+    Ed_l_01 = field("Ed_l_01", "15", group);
+    addRow(yokeDistanceCaption(group), Ed_l_01);
+    CB_delta = fixedList("CB_delta", kBoardItems, 0, group);
+    addRow(plainLabel(QStringLiteral("δ01, mm:"), group), CB_delta);
+    Ed_a_01 = field("Ed_a_01", "4", group);
+    addRow(plainLabel(QStringLiteral("а01, mm:"), group), Ed_a_01);
+    CB_delt = fixedList("CB_delt", kCylinderBoardItems, 0, group);
+    addRow(plainLabel(QStringLiteral("Insulation LV  HV:"), group), CB_delt);
 
-void TEtapII::showWireTable() {}
+    const WindingFields& lv = kWindingFields[static_cast<size_t>(Winding::Lv)];
+    Lab_sloev = caption("Lab_sloev", lv.layerCaption, group);
+    Ed_n_sl = field("Ed_n_sl", lv.layers, group);
+    addRow(Lab_sloev, Ed_n_sl);
 
-void TEtapII::setEditingWire(bool) {}
+    Lab_kan = caption("Lab_kan", lv.channelCaption, group);
+    Ed_ak = field("Ed_ak", lv.channelWidth, group);
+    Ed_nk = field("Ed_nk", lv.channels, group);
+    auto* channels = new QHBoxLayout;
+    channels->addWidget(Ed_ak);
+    channels->addWidget(plainLabel(QStringLiteral("х"), group));
+    channels->addWidget(Ed_nk);
+    grid->addWidget(Lab_kan, row, 0);
+    grid->addLayout(channels, row, 1);
+    ++row;
+
+    Edi_K_t_nepl = field("Edi_K_t_nepl", "1,03", group);
+    addRow(plainLabel(QStringLiteral("Coef laying wire leak (1,015..1,03):"), group), Edi_K_t_nepl);
+
+    Lab_par_vetv = caption("Lab_par_vetv", lv.parallelCaption, group);
+    SE_a = new QSpinBox(group);
+    SE_a->setObjectName(QStringLiteral("SE_a"));
+    SE_a->setRange(1, 8);
+    SE_a->setValue(1);
+    SE_a->setMaximumWidth(90);
+    addRow(Lab_par_vetv, SE_a);
+
+    CB_NN_VN = fixedList("CB_NN_VN", kWindings, static_cast<int>(Winding::Lv), group);
+    addRow(plainLabel(QStringLiteral("Coil:"), group), CB_NN_VN);
+    ChB_KU = new QCheckBox(QStringLiteral("consideration winding KU"), group);
+    ChB_KU->setObjectName(QStringLiteral("ChB_KU"));
+    ChB_KU->setChecked(true);
+    grid->addWidget(ChB_KU, row, 0, 1, 2);
+    ++row;
+
+    L_Tip_Pr = caption("L_Tip_Pr", lv.wireCaption, group);
+    QFont bold = L_Tip_Pr->font();
+    bold.setBold(true);
+    L_Tip_Pr->setFont(bold);
+    grid->addWidget(L_Tip_Pr, row, 0, 1, 2);
+    ++row;
+    grid->setRowStretch(row, 1);
+}
+
+void TEtapII::buildSearch(QGroupBox* group) {
+    CB__mater = fixedList("CB__mater", kMaterials, 1, group);
+    Ed_search = field("Ed_search", "0", group);
+    CB_c_r = fixedList("CB_c_r", kShapes, kRectShape, group);
+    Serch_provod = button("Serch_provod", "Searches of the table", group);
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(plainLabel(QStringLiteral("Material:"), group));
+    search->addWidget(CB__mater);
+    search->addSpacing(12);
+    search->addWidget(plainLabel(QStringLiteral("s, mm2:"), group));
+    search->addWidget(Ed_search);
+    search->addSpacing(12);
+    search->addWidget(plainLabel(QStringLiteral("Type:"), group));
+    search->addWidget(CB_c_r);
+    search->addSpacing(12);
+    search->addWidget(Serch_provod);
+    search->addStretch();
+
+    SG_Sech = makeWireGrid(group);
+    But_Seh = button("But_Seh", "Add wire", group);
+    Delet_provod = button("Delet_provod", "Remove the wire", group);
+    Redakt_provod = button("Redakt_provod", "Edit wire", group);
+    Raschet_zigzag = button("Raschet_zigzag", "Parameters Z", group);
+    auto* wireCommands = new QVBoxLayout;
+    wireCommands->addWidget(But_Seh);
+    wireCommands->addWidget(Delet_provod);
+    wireCommands->addWidget(Redakt_provod);
+    wireCommands->addStretch();
+    wireCommands->addWidget(Raschet_zigzag);
+
+    auto* table = new QHBoxLayout;
+    table->addWidget(SG_Sech, 1);
+    table->addLayout(wireCommands);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(search);
+    layout->addLayout(table, 1);
+}
+
+void TEtapII::buildCommands() {
+    Button1 = button("Button1", "<<Magnetic", this);
+    RaschetObmotki_NN = button("RaschetObmotki_NN", "Calculation LV", this);
+    Rasch_Obmotok = button("Rasch_Obmotok", "Calculation HV", this);
+    Raschet_KU = button("Raschet_KU", "Calculation KU", this);
+    // Spreadsheet exchange of wires was never finished: kept hidden.
+    ButtonExcelIn = button("Button2", "Загрузить провод из Excel", this);
+    ButtonExcelOut = button("Button3", "Передать провод в Exel", this);
+    ButtonExcelIn->hide();
+    ButtonExcelOut->hide();
+}
+
+void TEtapII::connectHandlers() {
+    onUserChoice(CB_NN_VN, [this] { CB_NN_VNChange(); });
+    connect(ChB_KU, &QCheckBox::toggled, this, &TEtapII::ChB_KUClick);
+    connect(SG_Sech, &QTableWidget::cellClicked, this, [this](int row, int) { SG_SechSelectCell(row); });
+    connect(SE_a, &QSpinBox::valueChanged, this, &TEtapII::SE_aChange);
+    connect(RaschetObmotki_NN, &QPushButton::clicked, this, &TEtapII::RaschetObmotki_NNClick);
+    connect(Rasch_Obmotok, &QPushButton::clicked, this, &TEtapII::Rasch_ObmotokClick);
+    connect(Raschet_KU, &QPushButton::clicked, this, &TEtapII::Raschet_KUClick);
+    connect(Raschet_zigzag, &QPushButton::clicked, this, &TEtapII::Raschet_zigzagClick);
+    connect(But_Seh, &QPushButton::clicked, this, &TEtapII::But_SehClick);
+    connect(Delet_provod, &QPushButton::clicked, this, &TEtapII::Delet_provodClick);
+    connect(Redakt_provod, &QPushButton::clicked, this, &TEtapII::Redakt_provodClick);
+    connect(Serch_provod, &QPushButton::clicked, this, &TEtapII::Serch_provodClick);
+    connect(Button1, &QPushButton::clicked, this, &TEtapII::Button1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TEtapII::BitBtn1Click);
+}
+
+// ---- Shared steps of the handlers ------------------------------------------
+
+void TEtapII::showWindingCaptions(Winding winding) {
+    const WindingFields& fields = kWindingFields[static_cast<size_t>(winding)];
+    Lab_par_vetv->setText(text(fields.parallelCaption));
+    Lab_kan->setText(text(fields.channelCaption));
+    L_Tip_Pr->setText(text(fields.wireCaption));
+    Lab_sloev->setText(text(fields.layerCaption));
+}
+
+void TEtapII::loadWindingDefaults(Winding winding) {
+    const WindingFields& fields = kWindingFields[static_cast<size_t>(winding)];
+    setTextIfChanged(Ed_ak, text(fields.channelWidth));
+    setTextIfChanged(Ed_nk, text(fields.channels));
+    setTextIfChanged(Ed_n_sl, text(fields.layers));
+}
+
+// The program moves the selector without running its handler. With the KU
+// item gone (Y/Zn-11) the selector is left without a selection.
+void TEtapII::selectWinding(Winding winding) { selectSilently(CB_NN_VN, static_cast<int>(winding)); }
+
+void TEtapII::setCatalogueControlsEnabled(bool enabled) {
+    catalogueEnabled_ = enabled;
+    updateCatalogueControls();
+}
+
+// Remove, Edit and "Add wire" wait while a wire taken out for editing is in
+// the "Add wire" window: a removal would save the catalogue without it.
+void TEtapII::updateCatalogueControls() {
+    SG_Sech->setEnabled(catalogueEnabled_);
+    Ed_search->setEnabled(catalogueEnabled_);
+    Serch_provod->setEnabled(catalogueEnabled_);
+    CB_c_r->setEnabled(catalogueEnabled_);
+    But_Seh->setEnabled(catalogueEnabled_ && !editingWire_);
+    Delet_provod->setEnabled(catalogueEnabled_ && !editingWire_);
+    Redakt_provod->setEnabled(catalogueEnabled_ && !editingWire_);
+}
+
+void TEtapII::resetSearch() {
+    selectSilently(CB_c_r, kRectShape);
+    setTextIfChanged(Ed_search, QStringLiteral("0"));
+}
+
+void TEtapII::applyEffects(const Stage2Effects& effects) {
+    if (effects.catalogueControlsEnabled) setCatalogueControlsEnabled(*effects.catalogueControlsEnabled);
+    if (effects.parallelSpinEnabled) SE_a->setEnabled(*effects.parallelSpinEnabled);
+    if (effects.calculateLvEnabled) RaschetObmotki_NN->setEnabled(*effects.calculateLvEnabled);
+    if (effects.calculateHvEnabled) Rasch_Obmotok->setEnabled(*effects.calculateHvEnabled);
+    if (effects.calculateKuEnabled) Raschet_KU->setEnabled(*effects.calculateKuEnabled);
+    if (effects.shapeToRect) selectSilently(CB_c_r, kRectShape);
+}
+
+void TEtapII::showWireTable() {
+    const QSignalBlocker blocker(SG_Sech);
+    showWires(SG_Sech, context_.wires);
+}
+
+void TEtapII::setEditingWire(bool editing) {
+    editingWire_ = editing;
+    updateCatalogueControls();
+}
+
+// ---- Opening from Stage I --------------------------------------------------
+
+void TEtapII::handOver() {
+    Stage2State& s = context_.stage2;
+    s.hv_done = s.lv_done = s.ku_done = false;
+    s.lv_wire_picked = s.hv_wire_picked = s.ku_wire_picked = false;
+    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    // A KU misfit of the last visit must not carry its manual choice over.
+    s.ku_manual_par = s.ku_wire_found = false;
+
+    Raschet_KU->setEnabled(true);
+    RaschetObmotki_NN->setEnabled(false);
+    Rasch_Obmotok->setEnabled(false);
+    selectWinding(Winding::Ku);
+
+    Memo_Rez_ob->clear();
+    resetSearch();
+    ChB_KU->setChecked(true);
+
+    showWindingCaptions(Winding::Ku);
+    loadWindingDefaults(Winding::Ku);
+
+    setCatalogueControlsEnabled(false);
+    SE_a->setEnabled(false);
+    Ed_n_sl->setEnabled(true);
+
+    const int scheme = context_.design.scheme;
+    if (scheme == 1 || scheme == 3) {
+        // Star and delta HV with a star LV carry the KU winding.
+        if (CB_NN_VN->count() < 3) CB_NN_VN->addItem(text(kKuItemRestored));
+        Raschet_zigzag->hide();
+        ChB_KU->show();
+        Raschet_KU->show();
+    }
+    if (scheme == 2) {
+        // The zigzag LV suppresses the zero-sequence flux itself: no KU.
+        CB_NN_VN->removeItem(static_cast<int>(Winding::Ku));
+        ChB_KU->setChecked(false);
+        ChB_KU->hide();
+        Raschet_KU->hide();
+        RaschetObmotki_NN->setEnabled(true);
+        selectWinding(Winding::Lv);
+        selectSilently(CB_c_r, kRectShape);
+        showWindingCaptions(Winding::Lv);
+        Raschet_zigzag->show();
+    }
+}
+
+// ---- Handlers --------------------------------------------------------------
+
+void TEtapII::CB_NN_VNChange() {
+    Stage2State& s = context_.stage2;
+    switch (CB_NN_VN->currentIndex()) {
+    case static_cast<int>(Winding::Lv):
+        s.hv_done = s.lv_done = false;
+        s.lv_wire_picked = s.hv_wire_picked = false;
+        Raschet_KU->setEnabled(false);
+        RaschetObmotki_NN->setEnabled(true);
+        Rasch_Obmotok->setEnabled(false);
+        showWindingCaptions(Winding::Lv);
+        loadWindingDefaults(Winding::Lv);
+        setCatalogueControlsEnabled(false);
+        Ed_n_sl->setEnabled(true);
+        SE_a->setEnabled(false);
+        break;
+    case static_cast<int>(Winding::Hv):
+        s.hv_done = false;
+        s.hv_wire_picked = false;
+        Raschet_KU->setEnabled(false);
+        RaschetObmotki_NN->setEnabled(false);
+        Rasch_Obmotok->setEnabled(true);
+        showWindingCaptions(Winding::Hv);
+        loadWindingDefaults(Winding::Hv);
+        selectSilently(CB_c_r, kRectShape);
+        setCatalogueControlsEnabled(false);
+        Ed_n_sl->setEnabled(false);
+        SE_a->setEnabled(false);
+        break;
+    case static_cast<int>(Winding::Ku):
+        s.hv_done = s.lv_done = s.ku_done = false;
+        s.lv_wire_picked = s.hv_wire_picked = s.ku_wire_picked = false;
+        Raschet_KU->setEnabled(true);
+        RaschetObmotki_NN->setEnabled(false);
+        Rasch_Obmotok->setEnabled(true);
+        s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+        Memo_Rez_ob->clear();
+        resetSearch();
+        ChB_KU->setChecked(true);
+        showWindingCaptions(Winding::Ku);
+        loadWindingDefaults(Winding::Ku);
+        Ed_n_sl->setEnabled(true);
+        SE_a->setEnabled(false);
+        break;
+    default:
+        break;
+    }
+}
+
+// Runs on every change of the box, by the user or by the program.
+void TEtapII::ChB_KUClick() {
+    Stage2State& s = context_.stage2;
+    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    Memo_Rez_ob->clear();
+    resetSearch();
+    if (ChB_KU->isChecked()) {
+        s.lv_wire_picked = s.lv_done = false;
+        s.ku_wire_picked = s.ku_done = s.ku_manual_par = false;
+        Raschet_KU->setEnabled(true);
+        RaschetObmotki_NN->setEnabled(false);
+        Rasch_Obmotok->setEnabled(false);
+        selectWinding(Winding::Ku);
+        showWindingCaptions(Winding::Ku);
+        loadWindingDefaults(Winding::Ku);
+    } else {
+        s.lv_wire_picked = s.lv_done = false;
+        Raschet_KU->setEnabled(false);
+        RaschetObmotki_NN->setEnabled(true);
+        Rasch_Obmotok->setEnabled(false);
+        selectWinding(Winding::Lv);
+        showWindingCaptions(Winding::Lv);
+        loadWindingDefaults(Winding::Lv);
+    }
+}
+
+// A picked wire becomes the conductor of the winding the selector shows. A
+// row without a wire (the blank last row) only moves the selection.
+void TEtapII::SG_SechSelectCell(int row) {
+    if (!SG_Sech->isEnabled()) return;
+    Stage2State& s = context_.stage2;
+    s.sel_row = row;
+    if (!context_.wires.isRealWire(row)) return;
+    const WireRecord& wire = context_.wires.records()[static_cast<size_t>(row)];
+    s.chosen_wire = wire;
+
+    const int item = CB_NN_VN->currentIndex();
+    if (item < 0 || item >= static_cast<int>(kWindingFields.size())) return;
+    const WindingFields& fields = kWindingFields[static_cast<size_t>(item)];
+    L_Tip_Pr->setText(text(fields.wireCaption) + QLatin1Char(' ') + wire.tip() + QLatin1Char(' ') + formatF3(wire.s) +
+                      text(fields.sectionUnit));
+    s.lv_wire_picked = item == static_cast<int>(Winding::Lv);
+    s.hv_wire_picked = item == static_cast<int>(Winding::Hv);
+    s.ku_wire_picked = item == static_cast<int>(Winding::Ku);
+}
+
+// The spin edit holds the LV parallel count; the HV and KU calculations read
+// the spin edit itself, so a change there leaves the LV count alone.
+void TEtapII::SE_aChange(int value) {
+    if (CB_NN_VN->currentIndex() == static_cast<int>(Winding::Lv)) context_.stage2.n_par = value;
+}
+
+void TEtapII::RaschetObmotki_NNClick() {
+    LvInputs in;
+    in.l_01 = pointToCommaInField(Ed_l_01);
+    in.k_t = pointToCommaInField(Edi_K_t_nepl);
+    in.ak = pointToCommaInField(Ed_ak);
+    in.a_01 = pointToCommaInField(Ed_a_01);
+    in.material = CB__mater->currentText();
+    in.numhU = context_.windows.etapI->tapStepsField()->text();
+    in.boardIndex = CB_delta->currentIndex();
+    in.n_sl = Ed_n_sl->text();
+    in.nk = Ed_nk->text();
+    in.parallelSpin = SE_a->value();
+    in.shapeIndex = CB_c_r->currentIndex();
+    in.kuTicked = ChB_KU->isChecked();
+
+    Report memo(memoLines(Memo_Rez_ob));
+    Stage2Effects effects;
+    runCommand(
+        *context_.messages,
+        [&] { calculateLv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
+        [&] {
+            showReport(Memo_Rez_ob, memo);
+            applyEffects(effects);
+        });
+}
+
+void TEtapII::Rasch_ObmotokClick() {
+    HvInputs in;
+    in.ak = pointToCommaInField(Ed_ak);
+    in.material = CB__mater->currentText();
+    in.shapeIndex = CB_c_r->currentIndex();
+    in.cylinderBoardIndex = CB_delt->currentIndex();
+    in.parallelSpin = SE_a->value();
+    in.nk = Ed_nk->text();
+    in.kuTicked = ChB_KU->isChecked();
+    in.boardIndex = CB_delta->currentIndex();
+
+    Report memo(memoLines(Memo_Rez_ob));
+    Stage2Effects effects;
+    runCommand(
+        *context_.messages,
+        [&] { calculateHv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
+        [&] {
+            showReport(Memo_Rez_ob, memo);
+            applyEffects(effects);
+        });
+}
+
+bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText) {
+    KuInputs in;
+    in.unbalanceItem = unbalanceItem;
+    in.In = zeroSequenceCurrentText;
+    in.l_01 = pointToCommaInField(Ed_l_01);
+    in.k_t = pointToCommaInField(Edi_K_t_nepl);
+    in.ak = pointToCommaInField(Ed_ak);
+    in.material = CB__mater->currentText();
+    in.n_sl = Ed_n_sl->text();
+    in.nk = Ed_nk->text();
+    in.a_01 = Ed_a_01->text();
+    in.parallelSpin = SE_a->value();
+    in.boardIndex = CB_delta->currentIndex();
+
+    Report memo(memoLines(Memo_Rez_ob));
+    Stage2Effects effects;
+    runCommand(
+        *context_.messages,
+        [&] { dravik::calculateKu(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
+        [&] {
+            showReport(Memo_Rez_ob, memo);
+            applyEffects(effects);
+        });
+    return effects.hideKuWindow;
+}
+
+void TEtapII::Raschet_KUClick() {
+    context_.windows.ku->show();
+    context_.windows.ku->raise();
+}
+
+void TEtapII::Raschet_zigzagClick() {
+    context_.windows.zigzag->show();
+    context_.windows.zigzag->raise();
+}
+
+void TEtapII::But_SehClick() {
+    context_.windows.provod->show();
+    context_.windows.provod->raise();
+}
+
+void TEtapII::Delet_provodClick() {
+    const int row = context_.stage2.sel_row;
+    if (!context_.wires.isRealWire(row)) return;
+    runCommand(*context_.messages, [&] { context_.wires.remove(row); }, [&] { showWireTable(); });
+}
+
+// The wire goes into "Add wire" as stored and out of the catalogue; the file
+// keeps it until it comes back through "Add".
+void TEtapII::Redakt_provodClick() {
+    const int row = context_.stage2.sel_row;
+    if (!context_.wires.isRealWire(row)) return;
+    context_.windows.provod->showWire(context_.wires.records()[static_cast<size_t>(row)]);
+    context_.wires.takeOut(row);
+    showWireTable();
+    setEditingWire(true);
+    context_.windows.provod->show();
+    context_.windows.provod->raise();
+}
+
+// Finds the next wire after the selected row; the grid moves to it without
+// making it the winding's conductor (that takes a pick).
+void TEtapII::Serch_provodClick() {
+    std::optional<WireSearchResult> found;
+    runCommand(*context_.messages, [&] {
+        found = searchWires(context_.wires.records(), context_.stage2.sel_row, Ed_search->text(),
+                            CB__mater->currentText(), CB_c_r->currentIndex());
+    });
+    if (!found || found->row >= SG_Sech->rowCount()) return;
+    context_.stage2.sel_row = found->row;
+    const QSignalBlocker blocker(SG_Sech);
+    SG_Sech->setCurrentCell(found->row, 0);
+    SG_Sech->scrollTo(SG_Sech->model()->index(found->row, 0), QAbstractItemView::PositionAtTop);
+}
+
+// "<<Magnetic": back to Stage I, ready to start on the KU winding again.
+void TEtapII::Button1Click() {
+    Stage2State& s = context_.stage2;
+    Raschet_KU->setEnabled(true);
+    RaschetObmotki_NN->setEnabled(false);
+    Rasch_Obmotok->setEnabled(false);
+    selectWinding(Winding::Ku);
+    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    Memo_Rez_ob->clear();
+    resetSearch();
+    ChB_KU->setChecked(true);
+    showWindingCaptions(Winding::Ku);
+    loadWindingDefaults(Winding::Ku);
+    hide();
+    context_.windows.etapI->show();
+}
+
+void TEtapII::BitBtn1Click() {
+    QGuiApplication::clipboard()->setText(Memo_Rez_ob->toPlainText());
+    context_.messages->message(text(texts::kStage2Copied));
+}
+
+// The close box also leads back to Stage I, ready to start on the LV winding.
+void TEtapII::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!isVisible()) return;
+    Stage2State& s = context_.stage2;
+    s.manual_par = s.hv_manual_par = false;
+    if (!s.ku_done) Memo_Rez_ob->clear();
+    RaschetObmotki_NN->setEnabled(true);
+    Raschet_KU->setEnabled(false);
+    Rasch_Obmotok->setEnabled(false);
+    ChB_KU->setChecked(false);
+    selectWinding(Winding::Lv);
+    resetSearch();
+    s.wire_found = s.hv_wire_found = false;
+    showWindingCaptions(Winding::Lv);
+    context_.windows.etapI->show();
+}
 
 }  // namespace dravik

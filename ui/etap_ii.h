@@ -2,11 +2,24 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
 namespace dravik {
 
 struct AppContext;
+struct Stage2Effects;
 
-// Stage II: the windings of one phase.
+// Stage II: the windings of one phase. The selector says which winding the
+// inputs and the wire grid refer to (LV, HV or the compensating winding KU);
+// the calculations write their working into the results box.
 class TEtapII : public QWidget {
 public:
     explicit TEtapII(AppContext& context);
@@ -27,8 +40,78 @@ public:
     // "Add wire" are disabled; they come back when it is added again.
     void setEditingWire(bool editing);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // The windings in the order of the selector's items.
+    enum class Winding { Lv = 0, Hv = 1, Ku = 2 };
+
+    void buildInputs(QGroupBox* group);
+    void buildSearch(QGroupBox* group);
+    void buildCommands();
+    void connectHandlers();
+
+    void showWindingCaptions(Winding winding);
+    void loadWindingDefaults(Winding winding);
+    void selectWinding(Winding winding);
+    void setCatalogueControlsEnabled(bool enabled);
+    void updateCatalogueControls();
+    void resetSearch();
+    void applyEffects(const Stage2Effects& effects);
+
+    void CB_NN_VNChange();
+    void ChB_KUClick();
+    void SG_SechSelectCell(int row);
+    void SE_aChange(int value);
+    void RaschetObmotki_NNClick();
+    void Rasch_ObmotokClick();
+    void Raschet_KUClick();
+    void Raschet_zigzagClick();
+    void But_SehClick();
+    void Delet_provodClick();
+    void Redakt_provodClick();
+    void Serch_provodClick();
+    void Button1Click();
+    void BitBtn1Click();
+
     AppContext& context_;
+    bool catalogueEnabled_ = false;
+    bool editingWire_ = false;
+
+    QLineEdit* Ed_l_01 = nullptr;
+    QComboBox* CB_delta = nullptr;
+    QLineEdit* Ed_a_01 = nullptr;
+    QLabel* Lab_sloev = nullptr;
+    QLineEdit* Ed_n_sl = nullptr;
+    QLabel* Lab_kan = nullptr;
+    QLineEdit* Ed_ak = nullptr;
+    QLineEdit* Ed_nk = nullptr;
+    QLineEdit* Edi_K_t_nepl = nullptr;
+    QLabel* Lab_par_vetv = nullptr;
+    QSpinBox* SE_a = nullptr;
+    QComboBox* CB_NN_VN = nullptr;
+    QCheckBox* ChB_KU = nullptr;
+    QComboBox* CB__mater = nullptr;
+    QLineEdit* Ed_search = nullptr;
+    QComboBox* CB_c_r = nullptr;
+    QComboBox* CB_delt = nullptr;
+    QLabel* L_Tip_Pr = nullptr;
+    QTableWidget* SG_Sech = nullptr;
+    QPlainTextEdit* Memo_Rez_ob = nullptr;
+
+    QPushButton* Raschet_zigzag = nullptr;
+    QPushButton* But_Seh = nullptr;
+    QPushButton* Delet_provod = nullptr;
+    QPushButton* Redakt_provod = nullptr;
+    QPushButton* Serch_provod = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* RaschetObmotki_NN = nullptr;
+    QPushButton* Rasch_Obmotok = nullptr;
+    QPushButton* Raschet_KU = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* ButtonExcelIn = nullptr;
+    QPushButton* ButtonExcelOut = nullptr;
 };
 
 }  // namespace dravik

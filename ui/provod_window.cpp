@@ -1,15 +1,201 @@
 #include "provod_window.h"
 
 #include "app_context.h"
+#include "catalogues/wire_entry.h"
+#include "common/number_text.h"
+#include "controls.h"
+#include "design/wire_record.h"
+#include "drawings/conductor_sketch.h"
+#include "etap_ii.h"
+#include "messages.h"
 #include "window_placement.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 namespace dravik {
+namespace {
+
+QLineEdit* sizeField(const QString& name, QWidget* parent) {
+    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(name);
+    edit->setMaximumWidth(110);
+    return edit;
+}
+
+// The user entering a field: a click, Tab or a shortcut. Focus coming back
+// with the window, or given by the program, is not.
+bool enteredByUser(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
 
 TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Provod_dobavitj"));
     setWindowTitle(QStringLiteral("Add wire"));
     setFormFont(this, 16);
+
+    Ed_Tip_Pr = new QLineEdit(QStringLiteral(" "), this);
+    Ed_Tip_Pr->setObjectName(QStringLiteral("Ed_Tip_Pr"));
+
+    RG_Vid_sech = new QGroupBox(QStringLiteral("Specify the type of wire size"), this);
+    RG_Vid_sech->setObjectName(QStringLiteral("RG_Vid_sech"));
+    roundItem_ = new QRadioButton(QStringLiteral("Round"), RG_Vid_sech);
+    rectangularItem_ = new QRadioButton(QStringLiteral("Rectangular"), RG_Vid_sech);
+    rectangularItem_->setChecked(true);
+    auto* shapes = new QVBoxLayout(RG_Vid_sech);
+    shapes->addWidget(roundItem_);
+    shapes->addWidget(rectangularItem_);
+
+    Ed_D = sizeField(QStringLiteral("Ed_D"), this);
+    Ed_a = sizeField(QStringLiteral("Ed_a"), this);
+    Ed_b = sizeField(QStringLiteral("Ed_b"), this);
+    Ed_s = sizeField(QStringLiteral("Ed_s"), this);
+    Ed_2delt = sizeField(QStringLiteral("Ed_2delt"), this);
+
+    // Editable, so that a stored material other than the two listed is shown
+    // and kept as it is when an edited wire comes back.
+    CB_Matr = new QComboBox(this);
+    CB_Matr->setObjectName(QStringLiteral("CB_Matr"));
+    CB_Matr->setEditable(true);
+    CB_Matr->addItem(QStringLiteral("Copper"));
+    CB_Matr->addItem(QStringLiteral("Aluminum"));
+    CB_Matr->setCurrentIndex(1);
+
+    Button1 = new QPushButton(QStringLiteral("Add"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    connect(Button1, &QPushButton::clicked, this, &TProvod_dobavitj::Button1Click);
+
+    auto* fields = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString& label, QWidget* control) {
+        fields->addWidget(plainLabel(label, this), row, 0);
+        fields->addWidget(control, row, 1);
+        ++row;
+    };
+    addRow(QStringLiteral("Type:"), Ed_Tip_Pr);
+    fields->addWidget(RG_Vid_sech, row++, 0, 1, 2);
+    addRow(QStringLiteral("Diameter, mm:"), Ed_D);
+    addRow(QStringLiteral("a, мм:"), Ed_a);
+    addRow(QStringLiteral("b, мм:"), Ed_b);
+    addRow(QStringLiteral("s, мм2:"), Ed_s);
+    addRow(QStringLiteral("2δ, мм:"), Ed_2delt);
+    addRow(QStringLiteral("Material:"), CB_Matr);
+    fields->addWidget(Button1, row, 0, 1, 2);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(new ConductorSketch(this), 0, Qt::AlignTop);
+
+    // The type name is where the user starts, and where the focus lands when
+    // the window opens, so that opening it never looks like entering a size.
+    setTabOrder(Ed_Tip_Pr, roundItem_);
+    setTabOrder(roundItem_, rectangularItem_);
+    setTabOrder(rectangularItem_, Ed_D);
+    setTabOrder(Ed_D, Ed_a);
+    setTabOrder(Ed_a, Ed_b);
+    setTabOrder(Ed_b, Ed_s);
+    setTabOrder(Ed_s, Ed_2delt);
+    setTabOrder(Ed_2delt, CB_Matr);
+    setTabOrder(CB_Matr, Button1);
+    Ed_Tip_Pr->setFocus();
+
+    Ed_D->installEventFilter(this);
+    Ed_a->installEventFilter(this);
+    Ed_b->installEventFilter(this);
+
     fixAndCentre(this, {520, 420});
+}
+
+// Entering the diameter means a round wire, which has no sides; entering a
+// side means a rectangular one.
+bool TProvod_dobavitj::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && enteredByUser(static_cast<QFocusEvent*>(event))) {
+        if (watched == Ed_D) {
+            setTextIfChanged(Ed_a, QStringLiteral("0"));
+            setTextIfChanged(Ed_b, QStringLiteral("0"));
+            roundItem_->setChecked(true);
+        } else if (watched == Ed_a || watched == Ed_b) {
+            rectangularItem_->setChecked(true);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TProvod_dobavitj::showWire(const WireRecord& wire) {
+    setTextIfChanged(Ed_Tip_Pr, wire.tip());
+    if (wire.isRound()) roundItem_->setChecked(true);
+    if (wire.isRectangular()) rectangularItem_->setChecked(true);
+    setTextIfChanged(Ed_D, formatF3(wire.D));
+    setTextIfChanged(Ed_a, formatF3(wire.a));
+    setTextIfChanged(Ed_b, formatF3(wire.b));
+    setTextIfChanged(Ed_s, formatF3(wire.s));
+    setTextIfChanged(Ed_2delt, formatF3(wire.delta2));
+    CB_Matr->setEditText(wire.mater());
+}
+
+TProvod_dobavitj::AddOutcome TProvod_dobavitj::addWire() {
+    WireEntryTexts entry;
+    entry.tip = Ed_Tip_Pr->text();
+    entry.round = roundItem_->isChecked();
+    entry.D = pointToCommaInField(Ed_D);
+    entry.a = pointToCommaInField(Ed_a);
+    entry.b = pointToCommaInField(Ed_b);
+    entry.s = pointToCommaInField(Ed_s);
+    entry.delta2 = pointToCommaInField(Ed_2delt);
+    entry.material = CB_Matr->currentText();
+
+    WireRecord wire;
+    if (!runCommand(*context_.messages, [&] { wire = wireFromEntry(entry); })) return AddOutcome::EntryInvalid;
+    // A full catalogue refuses the wire and stays as it was; a wire that is
+    // in the catalogue but could not be written to the file is in all the same.
+    const std::vector<WireRecord> before = context_.wires.records();
+    runCommand(*context_.messages, [&] { context_.wires.add(wire); });
+    if (context_.wires.records() == before) return AddOutcome::Refused;
+
+    resetFields();
+    context_.windows.etapII->showWireTable();
+    context_.windows.etapII->setEditingWire(false);
+    return AddOutcome::Added;
+}
+
+void TProvod_dobavitj::resetFields() {
+    setTextIfChanged(Ed_Tip_Pr, QStringLiteral(" "));
+    rectangularItem_->setChecked(true);
+    for (QLineEdit* size : {Ed_D, Ed_a, Ed_b, Ed_s, Ed_2delt}) setTextIfChanged(size, QStringLiteral("0"));
+}
+
+void TProvod_dobavitj::Button1Click() {
+    if (addWire() == AddOutcome::Added) hide();
+}
+
+// The close box adds the wire as "Add" does, so that a wire taken out for
+// editing always comes back. While a size is not a number the window stays
+// open for it to be put right. When the program ends, every window is
+// closed: that adds nothing, and an edited wire is still in the file.
+void TProvod_dobavitj::closeEvent(QCloseEvent* event) {
+    event->accept();
+    const bool closedByUser = event->spontaneous() || context_.scriptMode;
+    if (!isVisible() || !closedByUser) return;
+    if (addWire() == AddOutcome::EntryInvalid) event->ignore();
 }
 
 }  // namespace dravik

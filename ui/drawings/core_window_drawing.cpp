@@ -1,0 +1,159 @@
+#include "drawings/core_window_drawing.h"
+
+#include "drawings/dimension_marks.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace dravik {
+namespace {
+
+const QColor kSteel(170, 180, 200);
+const QColor kLv(232, 170, 90);
+const QColor kHv(190, 160, 215);
+const QColor kBoard(120, 90, 50);
+
+// Horizontal positions across the window, in pixels, rod face outwards.
+struct Across {
+    double rodFace = 64;
+    double a01 = 26;
+    double a1 = 52;
+    double a12 = 30;
+    double a2 = 62;
+    double a22 = 38;
+    double lvIn() const { return rodFace + a01; }
+    double lvOut() const { return lvIn() + a1; }
+    double hvIn() const { return lvOut() + a12; }
+    double hvOut() const { return hvIn() + a2; }
+    double nextHvIn() const { return hvOut() + a22; }
+};
+
+// Heights along the rod, in pixels from the top of the drawing.
+struct Along {
+    double yokeTop = 14;
+    double yokeFace = 58;
+    double washer = 4;        // δsh
+    double l01 = 36;
+    double l02 = 56;
+    double lc1 = 20;
+    double lc2 = 24;
+    double cut = 318;         // the drawing is broken off here
+    double lvTop() const { return yokeFace + l01; }
+    double hvTop() const { return yokeFace + l02; }
+};
+
+// A zig-zag break line across the bottom: the window goes on below.
+void breakLine(QPainter& painter, double left, double right, double y) {
+    QPainterPath path(QPointF(left, y));
+    const double mid = (left + right) / 2;
+    path.lineTo(mid - 6, y);
+    path.lineTo(mid - 2, y - 6);
+    path.lineTo(mid + 2, y + 6);
+    path.lineTo(mid + 6, y);
+    path.lineTo(right, y);
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.drawPath(path);
+    painter.restore();
+}
+
+void board(QPainter& painter, const QRectF& area) { painter.fillRect(area, kBoard); }
+
+}  // namespace
+
+CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(460, 330); }
+
+void CoreWindowDrawing::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Qt::white);
+    const Across x;
+    const Along y;
+    const double right = x.nextHvIn() + x.a2 * 0.7;
+
+    // Steel: the yoke across the top and the rod down the left side.
+    painter.fillRect(QRectF(8, y.yokeTop, right - 8, y.yokeFace - y.yokeTop), kSteel);
+    painter.fillRect(QRectF(8, y.yokeFace, x.rodFace - 8, y.cut - y.yokeFace), kSteel);
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawLine(QPointF(x.rodFace, y.yokeFace), QPointF(right, y.yokeFace));
+    painter.drawLine(QPointF(x.rodFace, y.yokeFace), QPointF(x.rodFace, y.cut));
+    setDrawingFont(painter, 12);
+    painter.drawText(QPointF(right - 60, y.yokeTop + 26), QStringLiteral("yoke"));
+    painter.save();
+    painter.translate(30, y.cut - 60);
+    painter.rotate(-90);
+    painter.drawText(QPointF(0, 0), QStringLiteral("rod"));
+    painter.restore();
+
+    // Washer under the yoke.
+    board(painter, QRectF(x.lvIn() - 8, y.yokeFace, right - x.lvIn() + 8, y.washer));
+
+    // Windings: LV of phase A, HV of phases A and B.
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.fillRect(QRectF(x.lvIn(), y.lvTop(), x.a1, y.cut - y.lvTop()), kLv);
+    painter.drawRect(QRectF(x.lvIn(), y.lvTop(), x.a1, y.cut - y.lvTop()));
+    painter.fillRect(QRectF(x.hvIn(), y.hvTop(), x.a2, y.cut - y.hvTop()), kHv);
+    painter.drawRect(QRectF(x.hvIn(), y.hvTop(), x.a2, y.cut - y.hvTop()));
+    painter.fillRect(QRectF(x.nextHvIn(), y.hvTop(), right - x.nextHvIn(), y.cut - y.hvTop()), kHv);
+    painter.drawRect(QRectF(x.nextHvIn(), y.hvTop(), right - x.nextHvIn(), y.cut - y.hvTop()));
+    painter.drawText(QPointF(x.lvIn() + 12, y.cut - 90), QStringLiteral("LV A"));
+    painter.drawText(QPointF(x.hvIn() + 14, y.cut - 90), QStringLiteral("HV A"));
+    painter.drawText(QPointF(x.nextHvIn() + 6, y.cut - 90), QStringLiteral("HV B"));
+
+    // Insulating cylinders standing out beyond the windings, and the
+    // barrier between the phases.
+    const double cylinder1 = x.rodFace + x.a01 / 2 - 2;
+    const double cylinder2 = x.lvOut() + x.a12 / 2 - 2;
+    const double barrier = x.hvOut() + x.a22 / 2 - 2;
+    board(painter, QRectF(cylinder1, y.lvTop() - y.lc1, 4, y.cut - y.lvTop() + y.lc1));
+    board(painter, QRectF(cylinder2, y.hvTop() - y.lc2, 4, y.cut - y.hvTop() + y.lc2));
+    board(painter, QRectF(barrier, y.yokeFace + y.washer, 4, y.cut - y.yokeFace - y.washer));
+    breakLine(painter, 8, right, y.cut);
+
+    setDrawingFont(painter, 13, true);
+    // Across the window, one chain of sizes low down.
+    const double chain = y.cut - 40;
+    for (double at : {x.rodFace, x.lvIn(), x.lvOut(), x.hvIn(), x.hvOut(), x.nextHvIn()}) {
+        witnessLine(painter, QPointF(at, chain - 8), QPointF(at, chain + 8));
+    }
+    dimensionLine(painter, QPointF(x.rodFace, chain), QPointF(x.lvIn(), chain), QStringLiteral("a01"),
+                  QPointF(x.rodFace + 1, chain + 18));
+    dimensionLine(painter, QPointF(x.lvIn(), chain), QPointF(x.lvOut(), chain), QStringLiteral("a1"),
+                  QPointF(x.lvIn() + x.a1 / 2 - 6, chain - 6));
+    dimensionLine(painter, QPointF(x.lvOut(), chain), QPointF(x.hvIn(), chain), QStringLiteral("a12"),
+                  QPointF(x.lvOut() + 4, chain + 18));
+    dimensionLine(painter, QPointF(x.hvIn(), chain), QPointF(x.hvOut(), chain), QStringLiteral("a2"),
+                  QPointF(x.hvIn() + x.a2 / 2 - 6, chain - 6));
+    dimensionLine(painter, QPointF(x.hvOut(), chain), QPointF(x.nextHvIn(), chain), QStringLiteral("a22"),
+                  QPointF(x.hvOut() + 8, chain + 18));
+
+    // Thin parts named by leaders from below the washer.
+    const auto leader = [&](double fromX, double fromY, const QString& name, QPointF at) {
+        witnessLine(painter, QPointF(fromX, fromY), at + QPointF(8, 4));
+        painter.drawText(at + QPointF(-4, 0), name);
+    };
+    leader(cylinder1, y.lvTop() + 40, QStringLiteral("δ01"), QPointF(x.rodFace - 34, y.lvTop() + 66));
+    leader(cylinder2 + 2, y.cut - 70, QStringLiteral("δ12"), QPointF(x.lvOut() + 6, y.cut - 60));
+    leader(barrier + 2, y.cut - 70, QStringLiteral("δ22"), QPointF(x.hvOut() + 10, y.cut - 60));
+
+    // Along the rod: the distances to the yoke and the cylinders' overhang.
+    const double l01At = x.lvIn() + x.a1 * 0.7;
+    dimensionLine(painter, QPointF(l01At, y.yokeFace + y.washer), QPointF(l01At, y.lvTop()), QStringLiteral("l01"),
+                  QPointF(l01At + 4, y.yokeFace + y.l01 / 2 + 8));
+    witnessLine(painter, QPointF(cylinder1, y.lvTop() - y.lc1), QPointF(cylinder1 - 14, y.lvTop() - y.lc1));
+    witnessLine(painter, QPointF(x.lvIn(), y.lvTop()), QPointF(cylinder1 - 14, y.lvTop()));
+    dimensionLine(painter, QPointF(cylinder1 - 10, y.lvTop() - y.lc1), QPointF(cylinder1 - 10, y.lvTop()),
+                  QStringLiteral("lc1"), QPointF(x.rodFace + 2, y.lvTop() + 16));
+    const double l02At = x.hvIn() + x.a2 * 0.72;
+    dimensionLine(painter, QPointF(l02At, y.yokeFace + y.washer), QPointF(l02At, y.hvTop()), QStringLiteral("l02"),
+                  QPointF(l02At + 4, y.yokeFace + y.l02 / 2 + 8));
+    witnessLine(painter, QPointF(cylinder2, y.hvTop() - y.lc2), QPointF(cylinder2 - 12, y.hvTop() - y.lc2));
+    witnessLine(painter, QPointF(x.hvIn(), y.hvTop()), QPointF(cylinder2 - 12, y.hvTop()));
+    dimensionLine(painter, QPointF(cylinder2 - 8, y.hvTop() - y.lc2), QPointF(cylinder2 - 8, y.hvTop()),
+                  QStringLiteral("lc2"), QPointF(x.lvOut() + 2, y.hvTop() + 16));
+    witnessLine(painter, QPointF(right - 30, y.yokeFace + y.washer), QPointF(right + 14, y.yokeFace + y.washer));
+    outsideDimension(painter, QPointF(right + 8, y.yokeFace), QPointF(right + 8, y.yokeFace + y.washer), 12,
+                     QStringLiteral("δsh"), QPointF(right + 12, y.yokeFace + y.washer + 24));
+}
+
+}  // namespace dravik

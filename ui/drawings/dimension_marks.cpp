@@ -1,0 +1,66 @@
+#include "drawings/dimension_marks.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+namespace dravik {
+namespace {
+
+void arrowHead(QPainter& painter, QPointF tip, QPointF unit) {
+    const QPointF normal(-unit.y(), unit.x());
+    constexpr double length = 6.0;
+    constexpr double halfWidth = 2.2;
+    painter.drawPolygon(QPolygonF{tip, tip - unit * length + normal * halfWidth, tip - unit * length - normal * halfWidth});
+}
+
+}  // namespace
+
+void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt) {
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0.9));
+    painter.setBrush(Qt::black);
+    painter.drawLine(from, to);
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    if (length > 1.0) {
+        const QPointF unit = d / length;
+        arrowHead(painter, to, unit);
+        arrowHead(painter, from, -unit);
+    }
+    painter.drawText(labelAt, label);
+    painter.restore();
+}
+
+void outsideDimension(QPainter& painter, QPointF from, QPointF to, double outside, const QString& label,
+                      QPointF labelAt) {
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    if (length < 0.5) return;
+    const QPointF unit = d / length;
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0.9));
+    painter.setBrush(Qt::black);
+    painter.drawLine(from - unit * outside, from);
+    painter.drawLine(to, to + unit * outside);
+    arrowHead(painter, from, unit);
+    arrowHead(painter, to, -unit);
+    painter.drawText(labelAt, label);
+    painter.restore();
+}
+
+void witnessLine(QPainter& painter, QPointF from, QPointF to) {
+    painter.save();
+    painter.setPen(QPen(Qt::darkGray, 0.7));
+    painter.drawLine(from, to);
+    painter.restore();
+}
+
+void setDrawingFont(QPainter& painter, int pixels, bool italic) {
+    QFont font = painter.font();
+    font.setPixelSize(pixels);
+    font.setItalic(italic);
+    painter.setFont(font);
+}
+
+}  // namespace dravik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+
+class QPainter;
+
+namespace dravik {
+
+// A dimension as an engineering drawing writes it: a thin line between the
+// two points with an arrow head at each end, and its symbol at `labelAt`
+// (the text's left end of the base line).
+void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt);
+
+// A dimension too small to hold its arrows: two arrows point at the edges
+// from outside, `outside` pixels long, along the direction `from` -> `to`.
+void outsideDimension(QPainter& painter, QPointF from, QPointF to, double outside, const QString& label,
+                      QPointF labelAt);
+
+// A thin witness line carrying a dimension away from the part it measures.
+void witnessLine(QPainter& painter, QPointF from, QPointF to);
+
+// Sets the painter's font to `pixels` high, italic for dimension symbols.
+void setDrawingFont(QPainter& painter, int pixels, bool italic = false);
+
+}  // namespace dravik
