@@ -1,3 +1,6 @@
-# Script-mode tests of this window area.
+# Script-mode tests of the Stage II window.
 list(APPEND GUI_TEST_SOURCES
+  gui/stage2_support.h
+  gui/stage2_handover_test.cpp
+  gui/stage2_wire_grid_test.cpp
 )

@@ -1,3 +1,4 @@
-# Script-mode tests of this window area.
+# Script-mode tests of the "Add wire" window.
 list(APPEND GUI_TEST_SOURCES
+  gui/wire_entry_window_test.cpp
 )
