@@ -82,6 +82,9 @@ int main(int argc, char** argv) {
         if (runner) runner->requestQuit();
     };
     dravik::WindowSet windows(context);
+    // The windows are shown and hidden as usual, so that what a user could
+    // reach stays the same, but nothing is drawn.
+    for (QWidget* window : windows.windows()) window->setAttribute(Qt::WA_DontShowOnScreen);
     windows.mainWindow()->show();
     dravik::ScriptRunner scriptRunner(windows.windows(), out);
     runner = &scriptRunner;
