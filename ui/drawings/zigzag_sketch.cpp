@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -46,12 +48,18 @@ void terminal(QPainter& painter, QPointF at, const QString& name, QPointF labelO
 
 }  // namespace
 
-ZigzagSketch::ZigzagSketch(QWidget* parent) : QWidget(parent) { setMinimumSize(360, 220); }
+ZigzagSketch::ZigzagSketch(QWidget* parent) : QWidget(parent) { setMinimumSize(340, 220); }
 
 void ZigzagSketch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
+    setPixelFont(painter, 13);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(8, 4, width() - 16, 18), Qt::AlignHCenter,
+                     QStringLiteral("Zigzag phase: turns of I + turns of II = LV turns"));
+    // The picture below the title sits in the middle of what height is left.
+    painter.translate(0, std::max(0.0, (height() - 200) / 2.0));
 
     // Two neighbouring rods, a half-winding on each; the start of each
     // half-winding is marked with a dot.
@@ -125,10 +133,6 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     painter.setPen(kResult);
     painter.drawText(QPointF(origin.x() + 20, origin.y() - 60), QStringLiteral("Uф"));
 
-    setPixelFont(painter, 13);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(8, 4, width() - 16, 18), Qt::AlignHCenter,
-                     QStringLiteral("Zigzag phase: turns of I + turns of II = LV turns"));
 }
 
 }  // namespace dravik

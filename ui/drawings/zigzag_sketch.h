@@ -12,7 +12,7 @@ namespace dravik {
 class ZigzagSketch : public QWidget {
 public:
     explicit ZigzagSketch(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {374, 240}; }
+    QSize sizeHint() const override { return {360, 240}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
