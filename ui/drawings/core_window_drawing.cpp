@@ -30,14 +30,14 @@ struct Across {
 
 // Heights along the rod, in pixels from the top of the drawing.
 struct Along {
-    double yokeTop = 14;
-    double yokeFace = 58;
+    double yokeTop = 12;
+    double yokeFace = 52;
     double washer = 4;        // δsh
-    double l01 = 36;
-    double l02 = 56;
-    double lc1 = 20;
-    double lc2 = 24;
-    double cut = 318;         // the drawing is broken off here
+    double l01 = 34;
+    double l02 = 52;
+    double lc1 = 18;
+    double lc2 = 22;
+    double cut = 262;         // the drawing is broken off here
     double lvTop() const { return yokeFace + l01; }
     double hvTop() const { return yokeFace + l02; }
 };
@@ -61,7 +61,7 @@ void board(QPainter& painter, const QRectF& area) { painter.fillRect(area, kBoar
 
 }  // namespace
 
-CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(460, 330); }
+CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(460, 320); }
 
 void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -80,7 +80,7 @@ void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     setDrawingFont(painter, 12);
     painter.drawText(QPointF(right - 60, y.yokeTop + 26), QStringLiteral("yoke"));
     painter.save();
-    painter.translate(30, y.cut - 60);
+    painter.translate(30, y.cut - 20);
     painter.rotate(-90);
     painter.drawText(QPointF(0, 0), QStringLiteral("rod"));
     painter.restore();
@@ -96,9 +96,9 @@ void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(x.hvIn(), y.hvTop(), x.a2, y.cut - y.hvTop()));
     painter.fillRect(QRectF(x.nextHvIn(), y.hvTop(), right - x.nextHvIn(), y.cut - y.hvTop()), kHv);
     painter.drawRect(QRectF(x.nextHvIn(), y.hvTop(), right - x.nextHvIn(), y.cut - y.hvTop()));
-    painter.drawText(QPointF(x.lvIn() + 12, y.cut - 90), QStringLiteral("LV A"));
-    painter.drawText(QPointF(x.hvIn() + 14, y.cut - 90), QStringLiteral("HV A"));
-    painter.drawText(QPointF(x.nextHvIn() + 6, y.cut - 90), QStringLiteral("HV B"));
+    painter.drawText(QPointF(x.lvIn() + 12, y.cut - 30), QStringLiteral("LV A"));
+    painter.drawText(QPointF(x.hvIn() + 14, y.cut - 30), QStringLiteral("HV A"));
+    painter.drawText(QPointF(x.nextHvIn() + 6, y.cut - 30), QStringLiteral("HV B"));
 
     // Insulating cylinders standing out beyond the windings, and the
     // barrier between the phases.
@@ -111,30 +111,31 @@ void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     breakLine(painter, 8, right, y.cut);
 
     setDrawingFont(painter, 13, true);
-    // Across the window, one chain of sizes low down.
-    const double chain = y.cut - 40;
+    // Across the window, one chain of sizes below the break.
+    const double chain = y.cut + 20;
     for (double at : {x.rodFace, x.lvIn(), x.lvOut(), x.hvIn(), x.hvOut(), x.nextHvIn()}) {
-        witnessLine(painter, QPointF(at, chain - 8), QPointF(at, chain + 8));
+        witnessLine(painter, QPointF(at, y.cut), QPointF(at, chain + 6));
     }
     dimensionLine(painter, QPointF(x.rodFace, chain), QPointF(x.lvIn(), chain), QStringLiteral("a01"),
-                  QPointF(x.rodFace + 1, chain + 18));
+                  QPointF(x.rodFace + 2, chain + 17));
     dimensionLine(painter, QPointF(x.lvIn(), chain), QPointF(x.lvOut(), chain), QStringLiteral("a1"),
-                  QPointF(x.lvIn() + x.a1 / 2 - 6, chain - 6));
+                  QPointF(x.lvIn() + x.a1 / 2 - 6, chain - 5));
     dimensionLine(painter, QPointF(x.lvOut(), chain), QPointF(x.hvIn(), chain), QStringLiteral("a12"),
-                  QPointF(x.lvOut() + 4, chain + 18));
+                  QPointF(x.lvOut() + 4, chain + 17));
     dimensionLine(painter, QPointF(x.hvIn(), chain), QPointF(x.hvOut(), chain), QStringLiteral("a2"),
-                  QPointF(x.hvIn() + x.a2 / 2 - 6, chain - 6));
+                  QPointF(x.hvIn() + x.a2 / 2 - 6, chain - 5));
     dimensionLine(painter, QPointF(x.hvOut(), chain), QPointF(x.nextHvIn(), chain), QStringLiteral("a22"),
-                  QPointF(x.hvOut() + 8, chain + 18));
+                  QPointF(x.hvOut() + 8, chain + 17));
 
-    // Thin parts named by leaders from below the washer.
-    const auto leader = [&](double fromX, double fromY, const QString& name, QPointF at) {
-        witnessLine(painter, QPointF(fromX, fromY), at + QPointF(8, 4));
-        painter.drawText(at + QPointF(-4, 0), name);
+    // The thin boards, named beside them with a short leader.
+    const auto leader = [&](QPointF from, const QString& name, QPointF at) {
+        witnessLine(painter, from, at);
+        painter.drawText(at + QPointF(-22, 4), name);
     };
-    leader(cylinder1, y.lvTop() + 40, QStringLiteral("δ01"), QPointF(x.rodFace - 34, y.lvTop() + 66));
-    leader(cylinder2 + 2, y.cut - 70, QStringLiteral("δ12"), QPointF(x.lvOut() + 6, y.cut - 60));
-    leader(barrier + 2, y.cut - 70, QStringLiteral("δ22"), QPointF(x.hvOut() + 10, y.cut - 60));
+    const double boardNames = y.cut - 90;
+    leader(QPointF(cylinder1, boardNames - 10), QStringLiteral("δ01"), QPointF(x.rodFace - 10, boardNames));
+    leader(QPointF(cylinder2, boardNames - 10), QStringLiteral("δ12"), QPointF(x.lvOut() - 4, boardNames));
+    leader(QPointF(barrier, boardNames - 10), QStringLiteral("δ22"), QPointF(x.hvOut() - 4, boardNames));
 
     // Along the rod: the distances to the yoke and the cylinders' overhang.
     const double l01At = x.lvIn() + x.a1 * 0.7;
@@ -143,14 +144,14 @@ void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     witnessLine(painter, QPointF(cylinder1, y.lvTop() - y.lc1), QPointF(cylinder1 - 14, y.lvTop() - y.lc1));
     witnessLine(painter, QPointF(x.lvIn(), y.lvTop()), QPointF(cylinder1 - 14, y.lvTop()));
     dimensionLine(painter, QPointF(cylinder1 - 10, y.lvTop() - y.lc1), QPointF(cylinder1 - 10, y.lvTop()),
-                  QStringLiteral("lc1"), QPointF(x.rodFace + 2, y.lvTop() + 16));
+                  QStringLiteral("lc1"), QPointF(x.rodFace - 24, y.lvTop() - 4));
     const double l02At = x.hvIn() + x.a2 * 0.72;
     dimensionLine(painter, QPointF(l02At, y.yokeFace + y.washer), QPointF(l02At, y.hvTop()), QStringLiteral("l02"),
                   QPointF(l02At + 4, y.yokeFace + y.l02 / 2 + 8));
     witnessLine(painter, QPointF(cylinder2, y.hvTop() - y.lc2), QPointF(cylinder2 - 12, y.hvTop() - y.lc2));
     witnessLine(painter, QPointF(x.hvIn(), y.hvTop()), QPointF(cylinder2 - 12, y.hvTop()));
     dimensionLine(painter, QPointF(cylinder2 - 8, y.hvTop() - y.lc2), QPointF(cylinder2 - 8, y.hvTop()),
-                  QStringLiteral("lc2"), QPointF(x.lvOut() + 2, y.hvTop() + 16));
+                  QStringLiteral("lc2"), QPointF(x.lvOut() - 22, y.hvTop() - 2));
     witnessLine(painter, QPointF(right - 30, y.yokeFace + y.washer), QPointF(right + 14, y.yokeFace + y.washer));
     outsideDimension(painter, QPointF(right + 8, y.yokeFace), QPointF(right + 8, y.yokeFace + y.washer), 12,
                      QStringLiteral("δsh"), QPointF(right + 12, y.yokeFace + y.washer + 24));
