@@ -104,6 +104,18 @@ TEST(HandOverAgain, TwoZigzagHandOversKeepBothWindingItems) {
               "ChB_KU enabled=1 visible=0 checked=0");
 }
 
+// "Parameters Z" and "Calculation KU" only open their windows, beside
+// Stage II.
+TEST(HandOverAgain, TheZigzagAndKuButtonsOpenTheirWindows) {
+    ScriptSession session;
+    ScriptOutput output = session.run(toStageTwo() + QStringLiteral("click Raschet_zigzag\nstate Zigzag_parametry\n"
+                                                                    "state EtapII\nprint Memo_Rez_ob\n"));
+    EXPECT_EQ(joined(output.lines), "Zigzag_parametry enabled=1 visible=1\nEtapII enabled=1 visible=1\n");
+    output = session.run(toStageTwo(QStringLiteral("D/Yn-0")) +
+                         QStringLiteral("click Raschet_KU\nstate Raschet_obmotok_KU\nstate EtapII\nprint Memo_Rez_ob\n"));
+    EXPECT_EQ(joined(output.lines), "Raschet_obmotok_KU enabled=1 visible=1\nEtapII enabled=1 visible=1\n");
+}
+
 // The selector sets the captions, the defaults and which calculation may
 // run, by the position of the item chosen.
 TEST(WindingSelector, EachWindingHasItsCaptionsDefaultsAndCalculation) {
