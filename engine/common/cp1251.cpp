@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace dravik {
@@ -26,9 +27,33 @@ QByteArray encodeOne(QStringView character, bool& ok) {
 
 }  // namespace
 
+namespace {
+
+// The code page's 256 characters, taken once from Qt's converter: catalogue
+// files hold thousands of short texts, and a converter per text costs more
+// than the texts themselves.
+const std::array<char16_t, 256>& cp1251Characters() {
+    static const std::array<char16_t, 256> characters = [] {
+        QByteArray all(256, '\0');
+        for (int byte = 0; byte < 256; ++byte) all[byte] = static_cast<char>(byte);
+        QStringDecoder decoder("windows-1251");
+        const QString decoded = decoder.decode(all);
+        std::array<char16_t, 256> table{};
+        for (int byte = 0; byte < 256; ++byte) {
+            table[static_cast<size_t>(byte)] = decoded.size() == 256 ? decoded[byte].unicode() : char16_t(byte);
+        }
+        return table;
+    }();
+    return characters;
+}
+
+}  // namespace
+
 QString decodeCp1251(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    QString text = decoder.decode(bytes);
+    const auto& characters = cp1251Characters();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
     return text;
 }
 
