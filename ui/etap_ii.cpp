@@ -309,7 +309,7 @@ void TEtapII::buildCommands() {
     RaschetObmotki_NN = button("RaschetObmotki_NN", "Calculation LV", this);
     Rasch_Obmotok = button("Rasch_Obmotok", "Calculation HV", this);
     Raschet_KU = button("Raschet_KU", "Calculation KU", this);
-    // Spreadsheet exchange of wires was never finished: kept hidden.
+    // Wires are not exchanged with spreadsheets: these two stay hidden and do nothing.
     ButtonExcelIn = button("Button2", "Загрузить провод из Excel", this);
     ButtonExcelOut = button("Button3", "Передать провод в Exel", this);
     ButtonExcelIn->hide();

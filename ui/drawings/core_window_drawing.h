@@ -16,7 +16,7 @@ namespace dravik {
 class CoreWindowDrawing : public QWidget {
 public:
     explicit CoreWindowDrawing(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {460, 330}; }
+    QSize sizeHint() const override { return {460, 320}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
