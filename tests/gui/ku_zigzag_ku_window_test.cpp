@@ -47,16 +47,6 @@ TEST(KuWindow, OpensWithItsControlsAndDefaults) {
               "enter Iн manual ");
 }
 
-TEST(KuWindow, NoteExplainsTheDeviceWithoutOrderingLines) {
-    ScriptSession session;
-    const ScriptOutput output = session.run(kOpenKu + QStringLiteral("print Raschet_obmotok_KU.Memo1\n"));
-    const QString note = output.lines.join(QLatin1Char('\n'));
-    EXPECT_TRUE(note.contains(QStringLiteral("zero-sequence"))) << note.toStdString();
-    EXPECT_TRUE(note.contains(QStringLiteral("Y/Z-0"))) << note.toStdString();
-    EXPECT_FALSE(note.contains(QStringLiteral("patent"), Qt::CaseInsensitive));
-    EXPECT_FALSE(note.contains(QLatin1Char('@')));
-}
-
 // The typed current only counts for "enter Iн manual": choosing it opens the
 // field, another choice leaves the field alone, and only a new opening of the
 // (hidden) window closes the field again.
