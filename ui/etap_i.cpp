@@ -43,7 +43,7 @@ constexpr std::array<const char*, 3> kSchemes{"Y/Yn-0", "Y/Zn-11", "D/Yn-0"};
 QLineEdit* numberField(const QString& name, const QString& text, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
-    edit->setMaximumWidth(90);
+    edit->setMaximumWidth(80);
     return edit;
 }
 
@@ -91,13 +91,15 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     resultLayout->addWidget(Memo_Result, 1);
     resultLayout->addWidget(Copy_to_clipboard, 0, Qt::AlignTop);
 
-    auto* drawings = new QHBoxLayout;
-    drawings->addWidget(new SectionDrawing(QStringLiteral("А"), QStringLiteral("а"), this));
-    drawings->addWidget(new CoreDrawing(this));
+    auto* section = new SectionDrawing(QStringLiteral("А"), QStringLiteral("а"), this);
+    section->setObjectName(QStringLiteral("Image1"));
+    auto* core = new CoreDrawing(this);
+    core->setObjectName(QStringLiteral("Image2"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(input, 3);
-    top->addLayout(drawings, 4);
+    top->addWidget(input);
+    top->addWidget(section, 1);
+    top->addWidget(core, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -113,15 +115,16 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     layout->addLayout(commands);
     layout->addWidget(results, 1);
 
-    centre(this, {1180, 900});
+    centre(this, {1260, 820});
 }
 
 void TEtapI::buildInputs(QWidget* group) {
+    // Four label/field pairs a row: the packets stand as А1 а1 А5 а5, ...
     auto* grid = new QGridLayout(group);
     int row = 0;
-    auto addField = [&](const QString& label, QWidget* field, int column) {
-        grid->addWidget(plainLabel(label, group), row, column * 2);
-        grid->addWidget(field, row, column * 2 + 1);
+    auto addField = [&](const QString& label, QWidget* field, int pair, int pairSpan = 1) {
+        grid->addWidget(plainLabel(label, group), row, pair * 2);
+        grid->addWidget(field, row, pair * 2 + 1, 1, pairSpan * 2 - 1);
     };
 
     Ed_C = numberField(QStringLiteral("Ed_C"), QStringLiteral("0"), group);
@@ -129,58 +132,62 @@ void TEtapI::buildInputs(QWidget* group) {
     Ed_Cok = numberField(QStringLiteral("Ed_Cok"), QStringLiteral("0"), group);
     addField(QStringLiteral("C, mm"), Ed_C, 0);
     addField(QStringLiteral("lс, mm"), Ed_Lc, 1);
-    ++row;
-    addField(QStringLiteral("Cос, mm"), Ed_Cok, 0);
+    addField(QStringLiteral("Cос, mm"), Ed_Cok, 2);
     ++row;
     for (int i = 0; i < 8; ++i) {
         Ed_A[i] = numberField(QStringLiteral("Ed_A%1").arg(i + 1), QStringLiteral("0"), group);
         Ed_a[i] = numberField(QStringLiteral("Ed_a_%1").arg(i + 1), QStringLiteral("0"), group);
+    }
+    for (int i = 0; i < 4; ++i) {
         addField(QStringLiteral("А%1, mm").arg(i + 1), Ed_A[i], 0);
         addField(QStringLiteral("а%1, mm").arg(i + 1), Ed_a[i], 1);
+        addField(QStringLiteral("А%1, mm").arg(i + 5), Ed_A[i + 4], 2);
+        addField(QStringLiteral("а%1, mm").arg(i + 5), Ed_a[i + 4], 3);
         ++row;
     }
 
     Ed_dz = numberField(QStringLiteral("Ed_dz"), QStringLiteral("0,35"), group);
-    addField(QStringLiteral("Sheet thickness, mm:"), Ed_dz, 0);
-    grid->addWidget(plainLabel(QStringLiteral("δ, mm"), group), row, 2);
+    grid->addWidget(plainLabel(QStringLiteral("Sheet thickness, mm:"), group), row, 0, 1, 2);
+    grid->addWidget(plainLabel(QStringLiteral("δ, mm"), group), row, 2, Qt::AlignRight);
+    grid->addWidget(Ed_dz, row, 3);
     ++row;
 
     CB_M_st = new QComboBox(group);
     CB_M_st->setObjectName(QStringLiteral("CB_M_st"));
-    grid->addWidget(plainLabel(QStringLiteral("Steel grade:"), group), row, 0);
-    grid->addWidget(CB_M_st, row, 1, 1, 3);
+    addField(QStringLiteral("Steel grade:"), CB_M_st, 0, 4);
     ++row;
     CB_Iz_st = listBox(QStringLiteral("CB_Iz_st"), kInsulationItems, false, 0, group);
-    grid->addWidget(plainLabel(QStringLiteral("Insulation sheets:"), group), row, 0);
-    grid->addWidget(CB_Iz_st, row, 1, 1, 3);
+    addField(QStringLiteral("Insulation sheets:"), CB_Iz_st, 0, 4);
     ++row;
 
     Ed_h_B = numberField(QStringLiteral("Ed_h_B"), QStringLiteral("0,05"), group);
     Ed_num_h_U = numberField(QStringLiteral("Ed_num_h_U"), QStringLiteral("2"), group);
     Ed_h_U = numberField(QStringLiteral("Ed_h_U"), QStringLiteral("2,5"), group);
-    addField(QStringLiteral("Increment induction:"), Ed_h_B, 0);
-    addField(QStringLiteral("Num contr steps Uhv:"), Ed_num_h_U, 1);
+    grid->addWidget(plainLabel(QStringLiteral("Increment induction:"), group), row, 0, 1, 2);
+    grid->addWidget(Ed_h_B, row, 3);
+    grid->addWidget(plainLabel(QStringLiteral("Num contr steps Uhv:"), group), row, 4, 1, 2);
+    grid->addWidget(Ed_num_h_U, row, 7);
     ++row;
-    addField(QStringLiteral("Step control. Uhv, %:"), Ed_h_U, 0);
+    grid->addWidget(plainLabel(QStringLiteral("Step control. Uhv, %:"), group), row, 0, 1, 2);
+    grid->addWidget(Ed_h_U, row, 3);
     ++row;
 
     CB_Un = listBox(QStringLiteral("CB_Un"), kLvVoltages, true, 1, group);
     CB_Uvn = listBox(QStringLiteral("CB_Uvn"), kHvVoltages, true, 1, group);
-    addField(QStringLiteral("Ulv, kV:"), CB_Un, 0);
-    addField(QStringLiteral("Uhv, kV:"), CB_Uvn, 1);
-    ++row;
     CB_Snom = listBox(QStringLiteral("CB_Snom"), kPowers, true, 3, group);
     CB_Shem = listBox(QStringLiteral("CB_Shem"), kSchemes, true, 1, group);
-    addField(QStringLiteral(" S, kW:"), CB_Snom, 0);
-    grid->addWidget(CB_Shem, row, 2, 1, 2);
-    ++row;
     CB_Dnom = listBox(QStringLiteral("CB_Dnom"), kStandardDiameters, true, 11, group);
-    addField(QStringLiteral("Diameter of rod, m:"), CB_Dnom, 0);
+    addField(QStringLiteral("Ulv, kV:"), CB_Un, 0);
+    addField(QStringLiteral("Uhv, kV:"), CB_Uvn, 1);
+    addField(QStringLiteral(" S, kW:"), CB_Snom, 2);
+    grid->addWidget(CB_Shem, row, 6, 1, 2);
     ++row;
     CB_Press = new QCheckBox(QStringLiteral("Press plate"), group);
     CB_Press->setObjectName(QStringLiteral("CB_Press"));
-    grid->addWidget(plainLabel(QStringLiteral("Magnetic rod:"), group), row, 0);
-    grid->addWidget(CB_Press, row, 1, 1, 3);
+    grid->addWidget(plainLabel(QStringLiteral("Diameter of rod, m:"), group), row, 0, 1, 2);
+    grid->addWidget(CB_Dnom, row, 3);
+    grid->addWidget(plainLabel(QStringLiteral("Magnetic rod:"), group), row, 4, 1, 2);
+    grid->addWidget(CB_Press, row, 6, 1, 2);
     ++row;
 
     // The step count of the standard section is kept here; the user never sees it.
