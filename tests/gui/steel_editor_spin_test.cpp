@@ -34,6 +34,9 @@ protected:
         application_ = std::make_unique<QApplication>(argc, argv);
     }
 
+    // The application goes before the program's static objects do.
+    static void TearDownTestSuite() { application_.reset(); }
+
     void SetUp() override {
         spin_.setRange(1, 100);
         spin_.setValue(25);
