@@ -11,7 +11,8 @@ endforeach()
 
 add_executable(gui_tests ${GUI_TEST_SOURCES})
 target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(gui_tests PRIVATE engine Qt6::Core GTest::gtest GTest::gtest_main)
+# QuaZip: the steel editor's import tests write their own workbooks.
+target_link_libraries(gui_tests PRIVATE engine Qt6::Core QuaZip::QuaZip GTest::gtest GTest::gtest_main)
 target_compile_definitions(gui_tests PRIVATE DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>")
 add_dependencies(gui_tests dravik)
 gtest_discover_tests(gui_tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

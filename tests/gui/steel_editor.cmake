@@ -4,10 +4,6 @@ list(APPEND GUI_TEST_SOURCES
   gui/steel_editor_workbook_test.cpp
 )
 
-# The import tests write their workbooks with QuaZip. gui_tests is defined
-# after the fragments are read, so the link is added once it exists.
-cmake_language(DEFER CALL target_link_libraries gui_tests PRIVATE QuaZip::QuaZip)
-
 # The spin edits' keyboard is a widget's own behaviour, tested in process.
 add_executable(steel_editor_widget_tests gui/steel_editor_spin_test.cpp)
 target_link_libraries(steel_editor_widget_tests PRIVATE ui GTest::gtest GTest::gtest_main)
