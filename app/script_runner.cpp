@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextEdit>
 
 namespace dravik {
@@ -44,14 +44,11 @@ void typeInto(QLineEdit* edit, const QString& text) {
 
 QStringList textLines(const QString& text) { return text.split(QLatin1Char('\n')); }
 
-QStringList gridRows(const QTableWidget* grid) {
+QStringList gridRows(const QAbstractItemModel* model) {
     QStringList rows;
-    for (int r = 0; r < grid->rowCount(); ++r) {
+    for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < grid->columnCount(); ++c) {
-            const QTableWidgetItem* item = grid->item(r, c);
-            cells.append(item ? item->text() : QString());
-        }
+        for (int c = 0; c < model->columnCount(); ++c) cells.append(model->index(r, c).data().toString());
         rows.append(cells.join(QLatin1Char('\t')));
     }
     return rows;
@@ -212,41 +209,40 @@ bool ScriptRunner::click(const Line& line, const QString& name) {
 bool ScriptRunner::pick(const Line& line, const QString& name, const QString& rowText) {
     QWidget* control = find(line, name);
     if (!control) return false;
-    auto* grid = qobject_cast<QTableWidget*>(control);
+    auto* grid = qobject_cast<QTableView*>(control);
     if (!grid) return scriptError(line, QStringLiteral("\"%1\" is not a grid").arg(name));
     bool ok = false;
     const int row = rowText.trimmed().toInt(&ok);
-    if (!ok || row < 0 || row >= grid->rowCount()) {
+    if (!ok || row < 0 || row >= grid->model()->rowCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no row \"%2\"").arg(name, rowText));
     }
+    // A click: the row becomes the current one, then the view reports the click.
+    const QModelIndex cell = grid->model()->index(row, 0);
     {
-        const QSignalBlocker blocker(grid);
-        grid->setCurrentCell(row, 0);
+        const QSignalBlocker blockView(grid);
+        const QSignalBlocker blockSelection(grid->selectionModel());
+        grid->setCurrentIndex(cell);
     }
-    emit grid->cellClicked(row, 0);
+    emit grid->clicked(cell);
     return true;
 }
 
 bool ScriptRunner::cell(const Line& line, const QString& name, const QString& arguments) {
     QWidget* control = find(line, name);
     if (!control) return false;
-    auto* grid = qobject_cast<QTableWidget*>(control);
+    auto* grid = qobject_cast<QTableView*>(control);
     if (!grid) return scriptError(line, QStringLiteral("\"%1\" is not a grid").arg(name));
+    QAbstractItemModel* model = grid->model();
     const auto [rowText, afterRow] = firstWord(arguments);
     const auto [columnText, text] = firstWord(afterRow);
     bool rowOk = false;
     bool columnOk = false;
     const int row = rowText.toInt(&rowOk);
     const int column = columnText.toInt(&columnOk);
-    if (!rowOk || !columnOk || row < 0 || row >= grid->rowCount() || column < 0 || column >= grid->columnCount()) {
+    if (!rowOk || !columnOk || row < 0 || row >= model->rowCount() || column < 0 || column >= model->columnCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no cell %2 %3").arg(name, rowText, columnText));
     }
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid->setItem(row, column, item);
-    }
-    item->setText(text);
+    model->setData(model->index(row, column), text);
     return true;
 }
 
@@ -271,8 +267,8 @@ bool ScriptRunner::print(const Line& line, const QString& name) {
             lines = {label->text()};
         } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
             lines = {QString::number(spin->value())};
-        } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
-            lines = gridRows(grid);
+        } else if (auto* grid = qobject_cast<QTableView*>(control)) {
+            lines = gridRows(grid->model());
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             lines = {button->text()};
         } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
