@@ -4,7 +4,7 @@
 // must stay well under a millisecond, so that the window never waits on it.
 #include "magnetic/core_geometry.h"
 #include "magnetic/magnetic_calculation.h"
-#include "magnetic/test_steels.h"
+#include "catalogues/steel_catalogue.h"
 
 #include <chrono>
 #include <cstdio>
@@ -45,7 +45,7 @@ dravik::MagneticInputs typicalDesign() {
 int main() {
     using Clock = std::chrono::steady_clock;
     const dravik::MagneticInputs in = typicalDesign();
-    const std::vector<dravik::SteelEntry> steels = dravik::test::builtinSteels();
+    const std::vector<dravik::SteelEntry> steels = dravik::SteelCatalogue().entries();
     dravik::DesignState state;
     dravik::Report report;
 
