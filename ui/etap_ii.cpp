@@ -36,7 +36,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
 
@@ -283,7 +282,7 @@ void TEtapII::buildSearch(QGroupBox* group) {
     search->addWidget(Serch_provod);
     search->addStretch();
 
-    SG_Sech = makeWireGrid(group);
+    SG_Sech = new WireGrid(context_.wires, group);
     But_Seh = button("But_Seh", "Add wire", group);
     Delet_provod = button("Delet_provod", "Remove the wire", group);
     Redakt_provod = button("Redakt_provod", "Edit wire", group);
@@ -319,7 +318,7 @@ void TEtapII::buildCommands() {
 void TEtapII::connectHandlers() {
     onUserChoice(CB_NN_VN, [this] { CB_NN_VNChange(); });
     connect(ChB_KU, &QCheckBox::toggled, this, &TEtapII::ChB_KUClick);
-    connect(SG_Sech, &QTableWidget::cellClicked, this, [this](int row, int) { SG_SechSelectCell(row); });
+    connect(SG_Sech, &QTableView::clicked, this, [this](const QModelIndex& cell) { SG_SechSelectCell(cell.row()); });
     connect(SE_a, &QSpinBox::valueChanged, this, &TEtapII::SE_aChange);
     connect(RaschetObmotki_NN, &QPushButton::clicked, this, &TEtapII::RaschetObmotki_NNClick);
     connect(Rasch_Obmotok, &QPushButton::clicked, this, &TEtapII::Rasch_ObmotokClick);
@@ -386,8 +385,7 @@ void TEtapII::applyEffects(const Stage2Effects& effects) {
 }
 
 void TEtapII::showWireTable() {
-    const QSignalBlocker blocker(SG_Sech);
-    showWires(SG_Sech, context_.wires);
+    SG_Sech->showWires();
 }
 
 void TEtapII::setEditingWire(bool editing) {
@@ -663,9 +661,7 @@ void TEtapII::Serch_provodClick() {
     });
     if (!found || found->row >= SG_Sech->rowCount()) return;
     context_.stage2.sel_row = found->row;
-    const QSignalBlocker blocker(SG_Sech);
-    SG_Sech->setCurrentCell(found->row, 0);
-    SG_Sech->scrollTo(SG_Sech->model()->index(found->row, 0), QAbstractItemView::PositionAtTop);
+    SG_Sech->showRowAtTop(found->row);
 }
 
 // "<<Magnetic": back to Stage I, ready to start on the KU winding again.

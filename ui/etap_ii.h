@@ -10,11 +10,11 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
 
 namespace dravik {
 
 struct AppContext;
+class WireGrid;
 struct Stage2Effects;
 
 // Stage II: the windings of one phase. The selector says which winding the
@@ -97,7 +97,7 @@ private:
     QComboBox* CB_c_r = nullptr;
     QComboBox* CB_delt = nullptr;
     QLabel* L_Tip_Pr = nullptr;
-    QTableWidget* SG_Sech = nullptr;
+    WireGrid* SG_Sech = nullptr;
     QPlainTextEdit* Memo_Rez_ob = nullptr;
 
     QPushButton* Raschet_zigzag = nullptr;

@@ -3,71 +3,105 @@
 #include "catalogues/wire_table.h"
 #include "common/number_text.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QStringList>
-#include <QTableWidget>
+#include <QSignalBlocker>
 #include <array>
 
 namespace dravik {
+
 namespace {
 
 constexpr std::array<const char*, 8> kColumnTitles{"Type:",  "a, mm:",  "b, mm:", "s, mm2:",
                                                    "D, mm:", "2δ, mm:", "mater:", "cirkl/rect:"};
 
-QStringList rowCells(const WireRecord& wire) {
-    return {wire.tip(),         formatF3(wire.a), formatF3(wire.b), formatF3(wire.s), formatF3(wire.D),
-            formatF3(wire.delta2), wire.mater(),  wire.vid()};
-}
-
-// A row reached with the arrow keys is chosen as a click on it would be;
-// moving the current row from the program chooses nothing.
-class WireGrid : public QTableWidget {
-public:
-    using QTableWidget::QTableWidget;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const int before = currentRow();
-        QTableWidget::keyPressEvent(event);
-        if (currentRow() >= 0 && currentRow() != before) emit cellClicked(currentRow(), currentColumn());
+// Numbers as the reports write them (3 decimals).
+QString cellText(const WireRecord& wire, int column) {
+    switch (column) {
+        case 0: return wire.tip();
+        case 1: return formatF3(wire.a);
+        case 2: return formatF3(wire.b);
+        case 3: return formatF3(wire.s);
+        case 4: return formatF3(wire.D);
+        case 5: return formatF3(wire.delta2);
+        case 6: return wire.mater();
+        default: return wire.vid();
     }
-};
-
-QTableWidgetItem* readOnlyCell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 }  // namespace
 
-QTableWidget* makeWireGrid(QWidget* parent) {
-    auto* grid = new WireGrid(1, static_cast<int>(kColumnTitles.size()), parent);
-    grid->setObjectName(QStringLiteral("SG_Sech"));
-    QStringList titles;
-    for (const char* title : kColumnTitles) titles.append(QString::fromUtf8(title));
-    grid->setHorizontalHeaderLabels(titles);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(22);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setWordWrap(false);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    return grid;
+// The catalogue seen as rows: a catalogue with no wire, or only the blank
+// placeholder left by removing the last one, shows a single blank row.
+class WireTableModel : public QAbstractTableModel {
+public:
+    explicit WireTableModel(const WireTable& wires) : wires_(wires) {}
+
+    void refresh() {
+        beginResetModel();
+        endResetModel();
+    }
+
+    int wireRows() const { return wires_.count() == 0 || wires_.emptyTable() ? 0 : wires_.count(); }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : wireRows() + 1; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(kColumnTitles.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= wireRows()) return {};
+        return cellText(wires_.records()[static_cast<size_t>(index.row())], index.column());
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+        return QString::fromUtf8(kColumnTitles[static_cast<size_t>(section)]);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsSelectable | Qt::ItemIsEnabled; }
+
+private:
+    const WireTable& wires_;
+};
+
+WireGrid::WireGrid(const WireTable& wires, QWidget* parent)
+    : QTableView(parent), model_(std::make_unique<WireTableModel>(wires)) {
+    setObjectName(QStringLiteral("SG_Sech"));
+    setModel(model_.get());
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(22);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
-void showWires(QTableWidget* grid, const WireTable& wires) {
-    const bool noWire = wires.count() == 0 || wires.emptyTable();
-    const int wireRows = noWire ? 0 : wires.count();
-    grid->clearContents();
-    grid->setRowCount(wireRows + 1);
-    for (int row = 0; row < wireRows; ++row) {
-        const QStringList cells = rowCells(wires.records()[static_cast<size_t>(row)]);
-        for (int column = 0; column < cells.size(); ++column) grid->setItem(row, column, readOnlyCell(cells[column]));
+WireGrid::~WireGrid() { setModel(nullptr); }
+
+void WireGrid::showWires() { model_->refresh(); }
+
+int WireGrid::rowCount() const { return model_->rowCount(); }
+
+void WireGrid::showRowAtTop(int row) {
+    const QModelIndex cell = model_->index(row, 0);
+    {
+        const QSignalBlocker blockView(this);
+        const QSignalBlocker blockSelection(selectionModel());
+        setCurrentIndex(cell);
     }
+    viewport()->update();
+    scrollTo(cell, QAbstractItemView::PositionAtTop);
+}
+
+// A row reached with the arrow keys is chosen as a click on it would be.
+void WireGrid::keyPressEvent(QKeyEvent* event) {
+    const int before = currentIndex().row();
+    QTableView::keyPressEvent(event);
+    if (currentIndex().isValid() && currentIndex().row() != before) emit clicked(currentIndex());
 }
 
 }  // namespace dravik
