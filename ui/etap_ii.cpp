@@ -375,6 +375,18 @@ void TEtapII::resetSearch() {
     setTextIfChanged(Ed_search, QStringLiteral("0"));
 }
 
+Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Effects&)>& calculation) {
+    Report memo(memoLines(Memo_Rez_ob));
+    Stage2Effects effects;
+    runCommand(
+        *context_.messages, [&] { calculation(memo, effects); },
+        [&] {
+            showReport(Memo_Rez_ob, memo);
+            applyEffects(effects);
+        });
+    return effects;
+}
+
 void TEtapII::applyEffects(const Stage2Effects& effects) {
     if (effects.catalogueControlsEnabled) setCatalogueControlsEnabled(*effects.catalogueControlsEnabled);
     if (effects.parallelSpinEnabled) SE_a->setEnabled(*effects.parallelSpinEnabled);
@@ -558,15 +570,7 @@ void TEtapII::RaschetObmotki_NNClick() {
     in.shapeIndex = CB_c_r->currentIndex();
     in.kuTicked = ChB_KU->isChecked();
 
-    Report memo(memoLines(Memo_Rez_ob));
-    Stage2Effects effects;
-    runCommand(
-        *context_.messages,
-        [&] { calculateLv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
-        [&] {
-            showReport(Memo_Rez_ob, memo);
-            applyEffects(effects);
-        });
+    runCalculation([&](Report& memo, Stage2Effects& effects) { calculateLv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
 }
 
 void TEtapII::Rasch_ObmotokClick() {
@@ -580,15 +584,7 @@ void TEtapII::Rasch_ObmotokClick() {
     in.kuTicked = ChB_KU->isChecked();
     in.boardIndex = CB_delta->currentIndex();
 
-    Report memo(memoLines(Memo_Rez_ob));
-    Stage2Effects effects;
-    runCommand(
-        *context_.messages,
-        [&] { calculateHv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
-        [&] {
-            showReport(Memo_Rez_ob, memo);
-            applyEffects(effects);
-        });
+    runCalculation([&](Report& memo, Stage2Effects& effects) { calculateHv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
 }
 
 bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText) {
@@ -605,15 +601,7 @@ bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentT
     in.parallelSpin = SE_a->value();
     in.boardIndex = CB_delta->currentIndex();
 
-    Report memo(memoLines(Memo_Rez_ob));
-    Stage2Effects effects;
-    runCommand(
-        *context_.messages,
-        [&] { dravik::calculateKu(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); },
-        [&] {
-            showReport(Memo_Rez_ob, memo);
-            applyEffects(effects);
-        });
+    const Stage2Effects effects = runCalculation([&](Report& memo, Stage2Effects& effects) { dravik::calculateKu(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
     return effects.hideKuWindow;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +17,7 @@ namespace dravik {
 struct AppContext;
 class WireGrid;
 struct Stage2Effects;
+class Report;
 
 // Stage II: the windings of one phase. The selector says which winding the
 // inputs and the wire grid refer to (LV, HV or the compensating winding KU);
@@ -58,6 +60,9 @@ private:
     void setCatalogueControlsEnabled(bool enabled);
     void updateCatalogueControls();
     void resetSearch();
+    // Runs a winding calculation on the memo, then shows the memo and applies
+    // what the calculation asks of the window, also when it stopped.
+    Stage2Effects runCalculation(const std::function<void(Report&, Stage2Effects&)>& calculation);
     void applyEffects(const Stage2Effects& effects);
 
     void CB_NN_VNChange();
