@@ -1,20 +1,10 @@
 #include "drawings/core_drawing.h"
 
+#include "drawings/dimension_marks.h"
+
 #include <QPainter>
 
 namespace dravik {
-namespace {
-
-void dimension(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt) {
-    painter.drawLine(from, to);
-    const bool horizontal = std::abs(from.y() - to.y()) < 0.5;
-    const QPointF tick = horizontal ? QPointF(0, 4) : QPointF(4, 0);
-    painter.drawLine(from - tick, from + tick);
-    painter.drawLine(to - tick, to + tick);
-    painter.drawText(labelAt, label);
-}
-
-}  // namespace
 
 CoreDrawing::CoreDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(300, 340); }
 
@@ -22,9 +12,7 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(13);
-    painter.setFont(font);
+    setDrawingFont(painter, 13);
 
     const QColor steel(170, 180, 200);
     const QColor coil(214, 150, 90);
@@ -43,12 +31,12 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
         painter.fillRect(QRectF(x + rodWidth, top + yokeHeight + 12, 18, windowHeight - 24), coil);
     }
     painter.drawRect(QRectF(left, top, coreWidth, 2 * yokeHeight + windowHeight));
-    dimension(painter, {left + pitch - 30, top + yokeHeight}, {left + pitch - 30, top + yokeHeight + windowHeight},
+    dimensionLine(painter, {left + pitch - 30, top + yokeHeight}, {left + pitch - 30, top + yokeHeight + windowHeight},
               QStringLiteral("lс"), {left + pitch - 52, top + yokeHeight + windowHeight / 2});
-    dimension(painter, {left + coreWidth + 10, top + yokeHeight + 12},
+    dimensionLine(painter, {left + coreWidth + 10, top + yokeHeight + 12},
               {left + coreWidth + 10, top + yokeHeight + windowHeight - 12}, QStringLiteral("hс"),
               {left + coreWidth + 14, top + yokeHeight + windowHeight / 2});
-    dimension(painter, {left + rodWidth + 18, top + yokeHeight + windowHeight / 2 + 30},
+    dimensionLine(painter, {left + rodWidth + 18, top + yokeHeight + windowHeight / 2 + 30},
               {left + pitch - 18, top + yokeHeight + windowHeight / 2 + 30}, QStringLiteral("Cос"),
               {left + rodWidth + 24, top + yokeHeight + windowHeight / 2 + 24});
 
@@ -64,11 +52,11 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
         painter.fillRect(QRectF(cx - rodWidth / 2, planTop + 6, rodWidth, circle - 12), steel);
     }
     painter.setPen(Qt::black);
-    dimension(painter, {left + rodWidth / 2, planTop + circle + 22}, {left + rodWidth / 2 + pitch, planTop + circle + 22},
+    dimensionLine(painter, {left + rodWidth / 2, planTop + circle + 22}, {left + rodWidth / 2 + pitch, planTop + circle + 22},
               QStringLiteral("C"), {left + rodWidth / 2 + pitch / 2, planTop + circle + 36});
-    dimension(painter, {left, planTop + circle + 48}, {left + coreWidth, planTop + circle + 48}, QStringLiteral("l0"),
+    dimensionLine(painter, {left, planTop + circle + 48}, {left + coreWidth, planTop + circle + 48}, QStringLiteral("l0"),
               {left + coreWidth / 2, planTop + circle + 62});
-    dimension(painter, {left + 2 * pitch + rodWidth + 16, planTop + 6}, {left + 2 * pitch + rodWidth + 16, planTop + circle - 6},
+    dimensionLine(painter, {left + 2 * pitch + rodWidth + 16, planTop + 6}, {left + 2 * pitch + rodWidth + 16, planTop + circle - 6},
               QStringLiteral("a"), {left + 2 * pitch + rodWidth + 22, planTop + circle / 2 + 4});
     painter.drawText(QPointF(left + pitch + rodWidth / 2 - 4, planTop - 14), QStringLiteral("D"));
 }

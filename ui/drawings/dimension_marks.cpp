@@ -56,11 +56,27 @@ void witnessLine(QPainter& painter, QPointF from, QPointF to) {
     painter.restore();
 }
 
-void setDrawingFont(QPainter& painter, int pixels, bool italic) {
+void setDrawingFont(QPainter& painter, int pixels, bool italic, bool bold) {
     QFont font = painter.font();
     font.setPixelSize(pixels);
     font.setItalic(italic);
+    font.setBold(bold);
     painter.setFont(font);
+}
+
+void filledArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, double width) {
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    if (length < 1) return;
+    const QPointF unit = d / length;
+    const QPointF normal(-unit.y(), unit.x());
+    const double head = 4 + 2.5 * width;
+    painter.drawLine(from, to - unit * head * 0.8);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygonF{to, to - unit * head + normal * head * 0.45, to - unit * head - normal * head * 0.45});
+    painter.setBrush(Qt::NoBrush);
 }
 
 }  // namespace dravik

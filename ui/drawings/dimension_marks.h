@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QString>
 
+class QColor;
 class QPainter;
 
 namespace dravik {
@@ -20,7 +21,11 @@ void outsideDimension(QPainter& painter, QPointF from, QPointF to, double outsid
 // A thin witness line carrying a dimension away from the part it measures.
 void witnessLine(QPainter& painter, QPointF from, QPointF to);
 
-// Sets the painter's font to `pixels` high, italic for dimension symbols.
-void setDrawingFont(QPainter& painter, int pixels, bool italic = false);
+// Sets the painter's font to `pixels` high, italic for dimension symbols,
+// bold for titles.
+void setDrawingFont(QPainter& painter, int pixels, bool italic = false, bool bold = false);
+
+// A flux or phasor: a line of `width` with a filled head at `to`.
+void filledArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, double width);
 
 }  // namespace dravik

@@ -1,5 +1,7 @@
 #include "drawings/ku_sketch.h"
 
+#include "drawings/dimension_marks.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -15,28 +17,7 @@ const QColor kHv(160, 130, 200);
 const QColor kZeroFlux(200, 30, 30);
 const QColor kKuFlux(30, 70, 200);
 
-void setPixelFont(QPainter& painter, int pixels, bool bold = false) {
-    QFont font = painter.font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    painter.setFont(font);
-}
 
-// A line with a filled head at `to`.
-void arrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, double width) {
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
-    const QPointF d = to - from;
-    const double length = std::hypot(d.x(), d.y());
-    if (length < 1) return;
-    const QPointF unit = d / length;
-    const QPointF normal(-unit.y(), unit.x());
-    const double head = 4 + 2.5 * width;
-    painter.drawLine(from, to - unit * head * 0.8);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPolygon(QPolygonF{to, to - unit * head + normal * head * 0.45, to - unit * head - normal * head * 0.45});
-    painter.setBrush(Qt::NoBrush);
-}
 
 void swatch(QPainter& painter, QPointF at, const QColor& colour, const QString& label) {
     painter.setPen(Qt::black);
@@ -72,7 +53,7 @@ void KuCoreSketch::paintEvent(QPaintEvent*) {
     const double windowTop = top + yokeHeight;
     const double windowBottom = windowTop + windowHeight;
 
-    setPixelFont(painter, 14, true);
+    setDrawingFont(painter, 14, false, true);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 4, width(), 20), Qt::AlignHCenter, QStringLiteral("Core section: KU, LV and HV on each rod"));
 
@@ -81,7 +62,7 @@ void KuCoreSketch::paintEvent(QPaintEvent*) {
     const QRectF tank(6, 30, width() - 12, windowHeight + 2 * yokeHeight + 46);
     painter.drawLine(tank.topLeft(), tank.bottomLeft());
     painter.drawLine(tank.topRight(), tank.bottomRight());
-    setPixelFont(painter, 12);
+    setDrawingFont(painter, 12);
     painter.setPen(Qt::darkGray);
     painter.drawText(QPointF(tank.left() + 6, tank.bottom() - 4), QStringLiteral("tank"));
 
@@ -127,10 +108,10 @@ void KuCoreSketch::paintEvent(QPaintEvent*) {
     const double arrowTop = windowTop + 30, arrowBottom = windowBottom - 30;
     for (int rod = 0; rod < 3; ++rod) {
         const double cx = left + rod * pitch + rodWidth / 2;
-        arrow(painter, {cx - 6, arrowBottom}, {cx - 6, arrowTop}, kZeroFlux, 3);
-        arrow(painter, {cx + 6, arrowTop + 40}, {cx + 6, arrowBottom - 40}, kKuFlux, 2);
+        filledArrow(painter, {cx - 6, arrowBottom}, {cx - 6, arrowTop}, kZeroFlux, 3);
+        filledArrow(painter, {cx + 6, arrowTop + 40}, {cx + 6, arrowBottom - 40}, kKuFlux, 2);
     }
-    setPixelFont(painter, 14, true);
+    setDrawingFont(painter, 14, false, true);
     painter.setPen(kZeroFlux);
     painter.drawText(QPointF(left + pitch + rodWidth / 2 - 10, labelY - windowHeight / 2 + 22), QStringLiteral("Φ0"));
 
@@ -147,21 +128,21 @@ void KuCoreSketch::paintEvent(QPaintEvent*) {
                      windowBottom + yokeHeight);
         painter.setPen(returnPen);
         painter.drawPath(path);
-        arrow(painter, {outerX, labelY - 20}, {outerX, labelY + 10}, kZeroFlux, 1.6);
+        filledArrow(painter, {outerX, labelY - 20}, {outerX, labelY + 10}, kZeroFlux, 1.6);
     }
 
     // Legend.
     const double legendTop = height() - legendHeight;
-    setPixelFont(painter, 13);
+    setDrawingFont(painter, 13);
     swatch(painter, {20, legendTop + 12}, kKu, QStringLiteral("KU winding"));
     swatch(painter, {150, legendTop + 12}, kLv, QStringLiteral("LV winding"));
     swatch(painter, {280, legendTop + 12}, kHv, QStringLiteral("HV winding"));
-    arrow(painter, {20, legendTop + 40}, {48, legendTop + 40}, kZeroFlux, 3);
+    filledArrow(painter, {20, legendTop + 40}, {48, legendTop + 40}, kZeroFlux, 3);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(56, legendTop + 26, width() - 66, 50), Qt::TextWordWrap,
                      QStringLiteral("Φ0: zero-sequence flux of an unbalanced LV load. It has the same direction in "
                                     "all three rods and closes outside the core, through oil and tank."));
-    arrow(painter, {20, legendTop + 90}, {48, legendTop + 90}, kKuFlux, 2);
+    filledArrow(painter, {20, legendTop + 90}, {48, legendTop + 90}, kKuFlux, 2);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(56, legendTop + 80, width() - 66, 40), Qt::TextWordWrap,
                      QStringLiteral("Flux of the KU current, against Φ0: the zero-sequence flux is suppressed."));
@@ -173,7 +154,7 @@ void KuRodSketch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
-    setPixelFont(painter, 14, true);
+    setDrawingFont(painter, 14, false, true);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 4, width(), 20), Qt::AlignHCenter, QStringLiteral("One rod from above"));
 
@@ -207,7 +188,7 @@ void KuRodSketch::paintEvent(QPaintEvent*) {
         painter.drawPath(path);
     }
     painter.setBrush(Qt::NoBrush);
-    setPixelFont(painter, 12, true);
+    setDrawingFont(painter, 12, false, true);
     for (int i = 0; i < 3; ++i) {
         const Ring& ring = rings[i];
         const double mid = (ring.inner + ring.outer) / 2;
@@ -224,7 +205,7 @@ void KuRodSketch::paintEvent(QPaintEvent*) {
     painter.drawText(c + QPointF(-5, 5), QStringLiteral("D"));
 
     // The KU's two diameters as dimension lines under the plan.
-    setPixelFont(painter, 12);
+    setDrawingFont(painter, 12);
     const double hvOuter = rings[2].outer;
     auto diameter = [&](double radius, double y, const QString& label) {
         painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
@@ -241,10 +222,10 @@ void KuRodSketch::paintEvent(QPaintEvent*) {
     // The connection: the LV star, and the KU coils of the three rods in
     // series between its star point and the neutral terminal.
     const double schemeTop = 252;
-    setPixelFont(painter, 14, true);
+    setDrawingFont(painter, 14, false, true);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, schemeTop, width(), 20), Qt::AlignHCenter, QStringLiteral("KU in the neutral lead"));
-    setPixelFont(painter, 12, true);
+    setDrawingFont(painter, 12, false, true);
     const double coilTop = schemeTop + 58, coilHeight = 40, starY = coilTop + coilHeight + 16;
     const std::array<const char*, 3> phases{"a", "b", "c"};
     for (int i = 0; i < 3; ++i) {
@@ -278,11 +259,11 @@ void KuRodSketch::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QPointF(x + 26, leadY), 4, 4);
     painter.setBrush(Qt::NoBrush);
     painter.drawText(QPointF(x + 34, leadY + 5), QStringLiteral("0"));
-    arrow(painter, {150, leadY + 22}, {220, leadY + 22}, kKuFlux, 1.6);
+    filledArrow(painter, {150, leadY + 22}, {220, leadY + 22}, kKuFlux, 1.6);
     painter.setPen(kKuFlux);
     painter.drawText(QPointF(226, leadY + 27), QStringLiteral("Iку = 3·I0"));
 
-    setPixelFont(painter, 12);
+    setDrawingFont(painter, 12);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(12, leadY + 38, width() - 24, height() - leadY - 40), Qt::TextWordWrap,
                      QStringLiteral("The neutral current of the unbalanced load flows through the KU coils of all "

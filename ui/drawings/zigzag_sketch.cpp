@@ -1,5 +1,7 @@
 #include "drawings/zigzag_sketch.h"
 
+#include "drawings/dimension_marks.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -15,28 +17,7 @@ const QColor kCoil(232, 170, 90);
 const QColor kPhasor(30, 70, 200);
 const QColor kResult(200, 30, 30);
 
-void setPixelFont(QPainter& painter, int pixels, bool bold = false) {
-    QFont font = painter.font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    painter.setFont(font);
-}
 
-// A line with a filled head at `to`.
-void arrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, double width) {
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
-    const QPointF d = to - from;
-    const double length = std::hypot(d.x(), d.y());
-    if (length < 1) return;
-    const QPointF unit = d / length;
-    const QPointF normal(-unit.y(), unit.x());
-    const double head = 5 + 2 * width;
-    painter.drawLine(from, to - unit * head * 0.8);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPolygon(QPolygonF{to, to - unit * head + normal * head * 0.45, to - unit * head - normal * head * 0.45});
-    painter.setBrush(Qt::NoBrush);
-}
 
 void terminal(QPainter& painter, QPointF at, const QString& name, QPointF labelOffset) {
     painter.setPen(QPen(Qt::black, 1.2));
@@ -54,7 +35,7 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
-    setPixelFont(painter, 13);
+    setDrawingFont(painter, 13);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(8, 4, width() - 16, 18), Qt::AlignHCenter,
                      QStringLiteral("Zigzag phase: turns of I + turns of II = LV turns"));
@@ -68,7 +49,7 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     const std::array<double, 2> rodX{52, 140};
     const std::array<const char*, 2> rodNames{"A", "B"};
     const std::array<const char*, 2> halfNames{"II", "I"};
-    setPixelFont(painter, 13, true);
+    setDrawingFont(painter, 13, false, true);
     for (int i = 0; i < 2; ++i) {
         const double x = rodX[i];
         painter.fillRect(QRectF(x - rodWidth / 2, rodTop, rodWidth, rodHeight), kSteel);
@@ -111,9 +92,9 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     const double sixty = std::numbers::pi / 3;
     const QPointF tipII = origin + QPointF(half, 0);
     const QPointF tipI = tipII + QPointF(half * std::cos(sixty), -half * std::sin(sixty));
-    arrow(painter, origin, tipII, kPhasor, 2);
-    arrow(painter, tipII, tipI, kPhasor, 2);
-    arrow(painter, origin, tipI, kResult, 2.2);
+    filledArrow(painter, origin, tipII, kPhasor, 2);
+    filledArrow(painter, tipII, tipI, kPhasor, 2);
+    filledArrow(painter, origin, tipI, kResult, 2.2);
     painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     painter.drawLine(tipII, tipII + QPointF(half * 0.55, 0));
 
@@ -123,7 +104,7 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     painter.drawArc(QRectF(origin.x() - arcRadius, origin.y() - arcRadius, 2 * arcRadius, 2 * arcRadius), 0, 30 * 16);
     painter.drawArc(QRectF(tipII.x() - 22, tipII.y() - 22, 44, 44), 0, 60 * 16);
 
-    setPixelFont(painter, 14, true);
+    setDrawingFont(painter, 14, false, true);
     painter.setPen(Qt::black);
     painter.drawText(origin + QPointF(arcRadius + 4, -8), QStringLiteral("β"));
     painter.drawText(tipII + QPointF(20, -16), QStringLiteral("60°"));
