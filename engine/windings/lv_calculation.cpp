@@ -47,6 +47,9 @@ void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
     const int tapSteps = readTapSteps(in.numhU);
     if (!mayProceed(in, state, memo)) return;
     calculateLvTurns(tapSteps, design, state, memo);
+    // From here on the press replaces the LV winding: until it fits again,
+    // the HV must not be laid round the one that was there before.
+    state.lv_done = false;
     calculateLvConductor(in, design, state, catalogue, memo, effects);
 }
 

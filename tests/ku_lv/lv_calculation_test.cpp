@@ -92,3 +92,32 @@ TEST(LvCalculationStart, TapCountIsReadAgainFromStageOne) {
 
 }  // namespace
 }  // namespace dravik
+
+namespace dravik {
+namespace {
+
+// A press that replaces a finished LV winding with one that does not fit
+// leaves no finished LV winding behind: the HV is then refused rather than
+// laid round a winding the report would describe with the misfit's height.
+TEST(LvCalculationStart, AWindingThatNoLongerFitsIsNotDone) {
+    LvInputs in = test::lvInputs();
+    DesignState design = test::design100kVA(kSchemeYYn0);
+    Stage2State state;
+    Report memo;
+    Stage2Effects effects;
+    const std::vector<WireRecord> catalogue{test::rectWire("APB 7,1x12", 7.1, 12, 84)};
+    calculateLv(in, design, state, catalogue, memo, effects);
+    ASSERT_TRUE(state.lv_done);
+
+    // 28 turns a layer of a 14 mm strip: 29 x 14 x 1.03 = 418.18 mm on 370 mm of rod.
+    state.chosen_wire = test::rectWire("APB 2x14", 2, 14, 27.6);
+    state.lv_wire_picked = true;
+    in.parallelSpin = 4;
+    calculateLv(in, design, state, catalogue, memo, effects);
+    EXPECT_EQ(memo.last(), QStringLiteral("ОLV winding axis is not available! Select a different combination of size "
+                                          "and number of parallel wires of wire turns!"));
+    EXPECT_FALSE(state.lv_done);
+}
+
+}  // namespace
+}  // namespace dravik
