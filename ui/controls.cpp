@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <optional>
 
 namespace dravik {
@@ -48,7 +49,14 @@ QStringList memoLines(const QPlainTextEdit* memo) {
 }
 
 void showReport(QPlainTextEdit* memo, const Report& report) {
-    memo->setPlainText(report.text());
+    // A long report grows by a few dozen lines a press: lay out only those.
+    const qsizetype shown = memo->document()->isEmpty() ? 0 : memo->document()->blockCount();
+    if (shown > 0 && report.untouchedLines() == shown) {
+        const QStringList added = report.lines().mid(shown);
+        if (!added.isEmpty()) memo->appendPlainText(added.join(QLatin1Char('\n')));
+    } else {
+        memo->setPlainText(report.text());
+    }
     memo->moveCursor(QTextCursor::End);
 }
 

@@ -11,10 +11,17 @@ namespace dravik {
 class Report {
 public:
     Report() = default;
-    explicit Report(QStringList lines) : lines_(std::move(lines)) {}
+    explicit Report(QStringList lines) : lines_(std::move(lines)), untouched_(lines_.size()) {}
 
     void add(const QString& line) { lines_.append(line); }
-    void clear() { lines_.clear(); }
+    void clear() {
+        lines_.clear();
+        untouched_ = 0;
+    }
+
+    // How many of the lines the report started from are still its first
+    // lines: a window then shows only what was added after them.
+    qsizetype untouchedLines() const noexcept { return untouched_; }
 
     const QStringList& lines() const noexcept { return lines_; }
     qsizetype size() const noexcept { return lines_.size(); }
@@ -26,6 +33,7 @@ public:
 
 private:
     QStringList lines_;
+    qsizetype untouched_ = 0;
 };
 
 }  // namespace dravik
