@@ -375,6 +375,12 @@ void TEtapII::resetSearch() {
     setTextIfChanged(Ed_search, QStringLiteral("0"));
 }
 
+void TEtapII::enableCalculations(bool ku, bool lv, bool hv) {
+    Raschet_KU->setEnabled(ku);
+    RaschetObmotki_NN->setEnabled(lv);
+    Rasch_Obmotok->setEnabled(hv);
+}
+
 Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Effects&)>& calculation) {
     Report memo(memoLines(Memo_Rez_ob));
     Stage2Effects effects;
@@ -415,9 +421,7 @@ void TEtapII::handOver() {
     // A KU misfit of the last visit must not carry its manual choice over.
     s.ku_manual_par = s.ku_wire_found = false;
 
-    Raschet_KU->setEnabled(true);
-    RaschetObmotki_NN->setEnabled(false);
-    Rasch_Obmotok->setEnabled(false);
+    enableCalculations(true, false, false);
     selectWinding(Winding::Ku);
 
     Memo_Rez_ob->clear();
@@ -461,9 +465,7 @@ void TEtapII::CB_NN_VNChange() {
     case static_cast<int>(Winding::Lv):
         s.hv_done = s.lv_done = false;
         s.lv_wire_picked = s.hv_wire_picked = false;
-        Raschet_KU->setEnabled(false);
-        RaschetObmotki_NN->setEnabled(true);
-        Rasch_Obmotok->setEnabled(false);
+        enableCalculations(false, true, false);
         showWindingCaptions(Winding::Lv);
         loadWindingDefaults(Winding::Lv);
         setCatalogueControlsEnabled(false);
@@ -473,9 +475,7 @@ void TEtapII::CB_NN_VNChange() {
     case static_cast<int>(Winding::Hv):
         s.hv_done = false;
         s.hv_wire_picked = false;
-        Raschet_KU->setEnabled(false);
-        RaschetObmotki_NN->setEnabled(false);
-        Rasch_Obmotok->setEnabled(true);
+        enableCalculations(false, false, true);
         showWindingCaptions(Winding::Hv);
         loadWindingDefaults(Winding::Hv);
         selectSilently(CB_c_r, kRectShape);
@@ -486,9 +486,7 @@ void TEtapII::CB_NN_VNChange() {
     case static_cast<int>(Winding::Ku):
         s.hv_done = s.lv_done = s.ku_done = false;
         s.lv_wire_picked = s.hv_wire_picked = s.ku_wire_picked = false;
-        Raschet_KU->setEnabled(true);
-        RaschetObmotki_NN->setEnabled(false);
-        Rasch_Obmotok->setEnabled(true);
+        enableCalculations(true, false, true);
         s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
         Memo_Rez_ob->clear();
         resetSearch();
@@ -512,17 +510,13 @@ void TEtapII::ChB_KUClick() {
     if (ChB_KU->isChecked()) {
         s.lv_wire_picked = s.lv_done = false;
         s.ku_wire_picked = s.ku_done = s.ku_manual_par = false;
-        Raschet_KU->setEnabled(true);
-        RaschetObmotki_NN->setEnabled(false);
-        Rasch_Obmotok->setEnabled(false);
+        enableCalculations(true, false, false);
         selectWinding(Winding::Ku);
         showWindingCaptions(Winding::Ku);
         loadWindingDefaults(Winding::Ku);
     } else {
         s.lv_wire_picked = s.lv_done = false;
-        Raschet_KU->setEnabled(false);
-        RaschetObmotki_NN->setEnabled(true);
-        Rasch_Obmotok->setEnabled(false);
+        enableCalculations(false, true, false);
         selectWinding(Winding::Lv);
         showWindingCaptions(Winding::Lv);
         loadWindingDefaults(Winding::Lv);
@@ -655,9 +649,7 @@ void TEtapII::Serch_provodClick() {
 // "<<Magnetic": back to Stage I, ready to start on the KU winding again.
 void TEtapII::Button1Click() {
     Stage2State& s = context_.stage2;
-    Raschet_KU->setEnabled(true);
-    RaschetObmotki_NN->setEnabled(false);
-    Rasch_Obmotok->setEnabled(false);
+    enableCalculations(true, false, false);
     selectWinding(Winding::Ku);
     s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
     Memo_Rez_ob->clear();
@@ -681,9 +673,7 @@ void TEtapII::closeEvent(QCloseEvent* event) {
     Stage2State& s = context_.stage2;
     s.manual_par = s.hv_manual_par = false;
     if (!s.ku_done) Memo_Rez_ob->clear();
-    RaschetObmotki_NN->setEnabled(true);
-    Raschet_KU->setEnabled(false);
-    Rasch_Obmotok->setEnabled(false);
+    enableCalculations(false, true, false);
     ChB_KU->setChecked(false);
     selectWinding(Winding::Lv);
     resetSearch();

@@ -60,6 +60,8 @@ private:
     void setCatalogueControlsEnabled(bool enabled);
     void updateCatalogueControls();
     void resetSearch();
+    // "Calculation KU", "Calculation LV", "Calculation HV".
+    void enableCalculations(bool ku, bool lv, bool hv);
     // Runs a winding calculation on the memo, then shows the memo and applies
     // what the calculation asks of the window, also when it stopped.
     Stage2Effects runCalculation(const std::function<void(Report&, Stage2Effects&)>& calculation);
