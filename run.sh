@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 
+if [ ! -x build/release/app/dravik ]; then
+  echo "Building Dravik (the first build takes a few minutes)..."
+fi
 cmake -S . -B build/release -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$(nproc)" >/dev/null
 
