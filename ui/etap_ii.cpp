@@ -564,7 +564,9 @@ void TEtapII::RaschetObmotki_NNClick() {
     in.shapeIndex = CB_c_r->currentIndex();
     in.kuTicked = ChB_KU->isChecked();
 
-    runCalculation([&](Report& memo, Stage2Effects& effects) { calculateLv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
+    runCalculation([&](Report& memo, Stage2Effects& effects) {
+        calculateLv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects);
+    });
 }
 
 void TEtapII::Rasch_ObmotokClick() {
@@ -578,7 +580,9 @@ void TEtapII::Rasch_ObmotokClick() {
     in.kuTicked = ChB_KU->isChecked();
     in.boardIndex = CB_delta->currentIndex();
 
-    runCalculation([&](Report& memo, Stage2Effects& effects) { calculateHv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
+    runCalculation([&](Report& memo, Stage2Effects& effects) {
+        calculateHv(in, context_.design, context_.stage2, context_.wires.records(), memo, effects);
+    });
 }
 
 bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText) {
@@ -595,7 +599,9 @@ bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentT
     in.parallelSpin = SE_a->value();
     in.boardIndex = CB_delta->currentIndex();
 
-    const Stage2Effects effects = runCalculation([&](Report& memo, Stage2Effects& effects) { dravik::calculateKu(in, context_.design, context_.stage2, context_.wires.records(), memo, effects); });
+    const Stage2Effects effects = runCalculation([&](Report& memo, Stage2Effects& effects) {
+        dravik::calculateKu(in, context_.design, context_.stage2, context_.wires.records(), memo, effects);
+    });
     return effects.hideKuWindow;
 }
 

@@ -66,37 +66,41 @@ private:
     }
 
     bool lookUpRod() {
-        const auto at = steelAtInduction(steel_, s_.B_rod);
-        s_.found = at.has_value();
-        if (!at) {
-            report_.add(QString::fromUtf8(kRodOffCurve) + formatF3(s_.B_rod) + QString::fromUtf8(kOffCurveUnit));
-            return false;
-        }
-        s_.p_rod = at->p;
-        s_.q_rod = at->q;
-        s_.qz_rod = at->qz;
-        addValueLine(report_, kRodLosses, s_.p_rod);
-        addValueLine(report_, kRodMagnetising, s_.q_rod);
-        addValueLine(report_, kRodJoint, s_.qz_rod);
-        return true;
+        return lookUp(s_.B_rod, kRodLines, s_.p_rod, s_.q_rod, s_.qz_rod);
     }
 
     // The yoke carries the rod's flux, so its induction follows the rod's
     // in the ratio of the two steel sections.
     bool lookUpYoke() {
         s_.B_yoke = finite(divide(s_.rod_area, s_.yoke_area) * s_.B_rod);
-        const auto at = steelAtInduction(steel_, s_.B_yoke);
+        return lookUp(s_.B_yoke, kYokeLines, s_.p_yoke, s_.q_yoke, s_.qz_yoke);
+    }
+
+    // The labels of one part of the core: its three steel lines and the line
+    // that says its induction lies off the curve.
+    struct PartLines {
+        const char* offCurve;
+        const char* losses;
+        const char* magnetising;
+        const char* joint;
+    };
+    static constexpr PartLines kRodLines{kRodOffCurve, kRodLosses, kRodMagnetising, kRodJoint};
+    static constexpr PartLines kYokeLines{kYokeOffCurve, kYokeLosses, kYokeMagnetising, kYokeJoint};
+
+    // The steel's p, q and qz at induction B of one part, with their lines.
+    bool lookUp(double B, const PartLines& lines, double& p, double& q, double& qz) {
+        const auto at = steelAtInduction(steel_, B);
         s_.found = at.has_value();
         if (!at) {
-            report_.add(QString::fromUtf8(kYokeOffCurve) + formatF3(s_.B_yoke) + QString::fromUtf8(kOffCurveUnit));
+            report_.add(QString::fromUtf8(lines.offCurve) + formatF3(B) + QString::fromUtf8(kOffCurveUnit));
             return false;
         }
-        s_.p_yoke = at->p;
-        s_.q_yoke = at->q;
-        s_.qz_yoke = at->qz;
-        addValueLine(report_, kYokeLosses, s_.p_yoke);
-        addValueLine(report_, kYokeMagnetising, s_.q_yoke);
-        addValueLine(report_, kYokeJoint, s_.qz_yoke);
+        p = at->p;
+        q = at->q;
+        qz = at->qz;
+        addValueLine(report_, lines.losses, p);
+        addValueLine(report_, lines.magnetising, q);
+        addValueLine(report_, lines.joint, qz);
         return true;
     }
 
