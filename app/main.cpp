@@ -83,8 +83,12 @@ int main(int argc, char** argv) {
     };
     dravik::WindowSet windows(context);
     // The windows are shown and hidden as usual, so that what a user could
-    // reach stays the same, but nothing is drawn.
-    for (QWidget* window : windows.windows()) window->setAttribute(Qt::WA_DontShowOnScreen);
+    // reach stays the same, but nothing is drawn: painting a window nobody
+    // sees would cost more than the whole design.
+    for (QWidget* window : windows.windows()) {
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->setUpdatesEnabled(false);
+    }
     windows.mainWindow()->show();
     dravik::ScriptRunner scriptRunner(windows.windows(), out);
     runner = &scriptRunner;
