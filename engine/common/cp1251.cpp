@@ -57,6 +57,14 @@ QString decodeCp1251(const QByteArray& bytes) {
     return text;
 }
 
+bool readsAsCp1251(const QByteArray& bytes, QStringView text) {
+    if (bytes.size() != text.size()) return false;
+    const auto& characters = cp1251Characters();
+    return std::equal(bytes.begin(), bytes.end(), text.begin(), [&](char byte, QChar character) {
+        return characters[static_cast<unsigned char>(byte)] == character.unicode();
+    });
+}
+
 QByteArray encodeCp1251(const QString& text) {
     QStringEncoder encoder("windows-1251");
     QByteArray bytes = encoder.encode(text);
@@ -84,10 +92,12 @@ QByteArray encodeCp1251(const QString& text) {
     return result;
 }
 
-QByteArray readShortString(const char* field, int room) {
+QByteArrayView shortStringView(const char* field, int room) {
     const int length = std::min(static_cast<int>(static_cast<unsigned char>(field[0])), room);
-    return QByteArray(field + 1, length);
+    return QByteArrayView(field + 1, length);
 }
+
+QByteArray readShortString(const char* field, int room) { return shortStringView(field, room).toByteArray(); }
 
 void writeShortString(char* field, int room, const QByteArray& bytes) {
     const int length = std::min(static_cast<int>(bytes.size()), room);

@@ -12,6 +12,10 @@ namespace dravik {
 // code page, to U+0098) and encodes back to the same byte.
 QString decodeCp1251(const QByteArray& bytes);
 
+// Whether stored bytes read as `text`, without decoding them into a new
+// string: a conductor search compares thousands of records' materials.
+bool readsAsCp1251(const QByteArray& bytes, QStringView text);
+
 // Fails with "The name contains characters that cannot be stored: X" when
 // a character has no Windows-1251 byte; X lists those characters.
 QByteArray encodeCp1251(const QString& text);
@@ -19,6 +23,8 @@ QByteArray encodeCp1251(const QString& text);
 // A fixed-room short string: one length byte, then `room` bytes. Reading
 // clamps the length byte to the room.
 QByteArray readShortString(const char* field, int room);
+// The same characters, seen in place.
+QByteArrayView shortStringView(const char* field, int room);
 // Writes the length byte and the characters, the rest of the room as zero.
 // `bytes` longer than the room is cut to it.
 void writeShortString(char* field, int room, const QByteArray& bytes);

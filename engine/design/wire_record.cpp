@@ -6,15 +6,23 @@
 
 namespace dravik {
 
-QByteArray roundShapeCode() { return QByteArray("\xF1ikl", 4); }
-QByteArray rectShapeCode() { return QByteArray("rect", 4); }
+namespace {
+// Searches test the shape of every catalogue record: compare in place.
+constexpr QByteArrayView kRoundCode("\xF1ikl", 4);
+constexpr QByteArrayView kRectCode("rect", 4);
+}  // namespace
+
+QByteArray roundShapeCode() { return kRoundCode.toByteArray(); }
+QByteArray rectShapeCode() { return kRectCode.toByteArray(); }
 
 QString WireRecord::tip() const { return decodeCp1251(Tip); }
 QString WireRecord::vid() const { return decodeCp1251(Vid); }
 QString WireRecord::mater() const { return decodeCp1251(Mater); }
 
-bool WireRecord::isRound() const { return Vid == roundShapeCode(); }
-bool WireRecord::isRectangular() const { return Vid == rectShapeCode(); }
+bool WireRecord::hasMaterial(QStringView material) const { return readsAsCp1251(Mater, material); }
+
+bool WireRecord::isRound() const { return Vid == kRoundCode; }
+bool WireRecord::isRectangular() const { return Vid == kRectCode; }
 
 bool WireRecord::hasUsableSection() const { return std::isfinite(s) && s > 0; }
 

@@ -22,6 +22,8 @@ struct WireRecord {
     QString vid() const;
     QString mater() const;
 
+    bool hasMaterial(QStringView material) const;  // Mater reads as `material`
+
     bool isRound() const;        // Vid is the round code
     bool isRectangular() const;  // Vid is "rect"
 

@@ -15,7 +15,7 @@ QByteArray shapeCodeOfItem(int shapeIndex) {
 }
 
 bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode) {
-    return record.hasUsableSection() && record.Vid == shapeCode && record.mater() == material;
+    return record.Vid == shapeCode && record.hasUsableSection() && record.hasMaterial(material);
 }
 
 bool withinInclusive(double value, double low, double high) { return low <= value && value <= high; }

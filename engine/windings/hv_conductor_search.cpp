@@ -26,9 +26,8 @@ const QString kSearchFailed =
     QStringLiteral("Choose an conductor for HV winding failed! Select the conductor and repeat calculation!");
 
 bool isEligible(const WireRecord& record, const HvSearchRequest& request) {
-    if (!record.hasUsableSection()) return false;
-    if (record.mater() != request.material) return false;
-    return request.shape == HvWireShape::Round ? record.isRound() : record.isRectangular();
+    const bool shapeMatches = request.shape == HvWireShape::Round ? record.isRound() : record.isRectangular();
+    return shapeMatches && record.hasUsableSection() && record.hasMaterial(request.material);
 }
 
 // n = Round(s_hv_est / s), the strands that make up the required section;

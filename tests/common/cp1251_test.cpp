@@ -20,6 +20,19 @@ TEST(Cp1251, CyrillicLettersAreSingleBytes) {
     EXPECT_EQ(decodeCp1251(QByteArray("\xF1ikl")), QStringLiteral("сikl"));
 }
 
+// The in-place comparison agrees with decoding on every byte, so a search
+// finds exactly the records whose material decodes to the chosen one.
+TEST(Cp1251, StoredBytesReadAsTheirDecodedText) {
+    QByteArray all;
+    for (int byte = 1; byte <= 0xFF; ++byte) all.append(static_cast<char>(byte));
+    EXPECT_TRUE(readsAsCp1251(all, decodeCp1251(all)));
+    EXPECT_TRUE(readsAsCp1251(QByteArray("\xC0\xEB\xFE\xEC\xE8\xED\xE8\xE9"), u"Алюминий"));
+    EXPECT_FALSE(readsAsCp1251(QByteArray("Aluminum"), u"Aluminum "));  // length differs
+    EXPECT_FALSE(readsAsCp1251(QByteArray("Aluminum"), u"aluminum"));   // case counts
+    EXPECT_FALSE(readsAsCp1251(QByteArray("\xF1ikl"), u"cikl"));        // Cyrillic с is not Latin c
+    EXPECT_TRUE(readsAsCp1251(QByteArray(), u""));
+}
+
 TEST(Cp1251, CharactersWithoutAByteAreRefusedByName) {
     try {
         encodeCp1251(QStringLiteral("Сталь ²×²"));
