@@ -38,12 +38,20 @@ void writeRecord(char* at, const WireRecord& wire) {
     writeShortString(at + Layout::Mater, Layout::MaterRoom, wire.Mater);
 }
 
-WireRecord readRecord(const char* at) {
+// Wires of one kind follow each other and repeat their type, shape and
+// material: such a text shares the copy of the record before it, so that
+// 5000 wires do not hold 15000 separate little strings.
+QByteArray readText(const char* field, int room, const QByteArray& before) {
+    const QByteArrayView text = shortStringView(field, room);
+    return text == before ? before : text.toByteArray();
+}
+
+WireRecord readRecord(const char* at, const WireRecord& before) {
     WireRecord wire;
-    wire.Tip = readShortString(at + Layout::Tip, Layout::TipRoom);
-    wire.Vid = readShortString(at + Layout::Vid, Layout::VidRoom);
+    wire.Tip = readText(at + Layout::Tip, Layout::TipRoom, before.Tip);
+    wire.Vid = readText(at + Layout::Vid, Layout::VidRoom, before.Vid);
     for (const SizeField& field : kSizeFields) wire.*field.member = readDouble(at + field.offset);
-    wire.Mater = readShortString(at + Layout::Mater, Layout::MaterRoom);
+    wire.Mater = readText(at + Layout::Mater, Layout::MaterRoom, before.Mater);
     return wire;
 }
 
@@ -78,7 +86,8 @@ std::vector<WireRecord> readProvodImage(const QByteArray& bytes) {
     if (count > kProvodCapacity) throw CommandError(QString::fromUtf8(texts::kReadBeyondEnd));
     std::vector<WireRecord> records;
     records.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) records.push_back(readRecord(recordAt(data, i)));
+    const WireRecord none;
+    for (int i = 0; i < count; ++i) records.push_back(readRecord(recordAt(data, i), i > 0 ? records.back() : none));
     return records;
 }
 

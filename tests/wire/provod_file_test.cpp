@@ -62,6 +62,9 @@ TEST(ProvodImage, ReadBackGivesTheSameWiresAndTheSameBytes) {
     const std::vector<WireRecord> wires = {
         roundWire("ПЭТВ", 1.5, 1.767),
         rectWire("АПБ", 17.201, "Aluminum"),
+        rectWire("АПБ", 12.5, "Aluminum"),  // the texts of the wire before it
+        rectWire("АП", 3.0, "Alum"),        // shorter texts that start alike
+        rectWire("", 3.0, ""),
         rectWire(QString(50, QChar(0x0416)), -3.0, QString(50, QLatin1Char('m'))),  // full rooms, Ж
         blankPlaceholder(),
     };
