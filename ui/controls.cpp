@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextDocument>
@@ -46,6 +47,20 @@ QStringList memoLines(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
     if (text.isEmpty()) return {};
     return text.split(QLatin1Char('\n'));
+}
+
+QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(objectName);
+    memo->setReadOnly(true);
+    // Every press rewrites or extends the report; keeping each version for
+    // an undo nobody can reach would only grow with the session.
+    memo->setUndoRedoEnabled(false);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    memo->setFont(font);
+    return memo;
 }
 
 void showReport(QPlainTextEdit* memo, const Report& report) {

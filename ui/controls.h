@@ -35,6 +35,10 @@ void selectSilently(QComboBox* combo, int index);
 // A label that never interprets its text as markup.
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr);
 
+// A box of text the program writes and the user only reads: Arial of the
+// given pixel size, a vertical scroll bar, no undo history.
+QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* parent);
+
 // The lines of a results box, and showing a report in it.
 QStringList memoLines(const QPlainTextEdit* memo);
 void showReport(QPlainTextEdit* memo, const Report& report);

@@ -77,13 +77,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
 
     auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
     results->setObjectName(QStringLiteral("GroupBox_Result"));
-    Memo_Result = new QPlainTextEdit(results);
-    Memo_Result->setObjectName(QStringLiteral("Memo_Result"));
-    Memo_Result->setReadOnly(true);
-    Memo_Result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("Arial"));
-    memoFont.setPixelSize(13);
-    Memo_Result->setFont(memoFont);
+    Memo_Result = readOnlyMemo(QStringLiteral("Memo_Result"), 13, results);
     Copy_to_clipboard = commandButton(QStringLiteral("Copy_to_clipboard"), QString(), results);
     Copy_to_clipboard->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     Copy_to_clipboard->setToolTip(QStringLiteral("Copy the report to the clipboard"));

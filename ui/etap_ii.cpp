@@ -153,13 +153,7 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
 
     auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
     results->setObjectName(QStringLiteral("GroupBox_Result"));
-    Memo_Rez_ob = new QPlainTextEdit(results);
-    Memo_Rez_ob->setObjectName(QStringLiteral("Memo_Rez_ob"));
-    Memo_Rez_ob->setReadOnly(true);
-    Memo_Rez_ob->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("Arial"));
-    memoFont.setPixelSize(13);
-    Memo_Rez_ob->setFont(memoFont);
+    Memo_Rez_ob = readOnlyMemo(QStringLiteral("Memo_Rez_ob"), 13, results);
     BitBtn1 = button("BitBtn1", "", results);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     BitBtn1->setToolTip(QStringLiteral("Copy the report to the clipboard"));

@@ -67,13 +67,7 @@ TRaschet_obmotok_KU::TRaschet_obmotok_KU(AppContext& context) : context_(context
     auto* rod = new KuRodSketch(this);
     rod->setObjectName(QStringLiteral("Image2"));
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("Arial"));
-    memoFont.setPixelSize(14);
-    Memo1->setFont(memoFont);
+    Memo1 = readOnlyMemo(QStringLiteral("Memo1"), 14, this);
     Memo1->setPlainText(QString::fromUtf8(kNote));
 
     buildChoice();
