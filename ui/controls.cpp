@@ -66,7 +66,7 @@ QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* 
 void showReport(QPlainTextEdit* memo, const Report& report) {
     // A long report grows by a few dozen lines a press: lay out only those.
     const qsizetype shown = memo->document()->isEmpty() ? 0 : memo->document()->blockCount();
-    if (shown > 0 && report.untouchedLines() == shown) {
+    if (report.untouchedLines() == shown) {
         const QStringList added = report.lines().mid(shown);
         if (!added.isEmpty()) memo->appendPlainText(added.join(QLatin1Char('\n')));
     } else {
