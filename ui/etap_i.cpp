@@ -1,6 +1,7 @@
 #include "etap_i.h"
 
 #include "app_context.h"
+#include "clipboard_button.h"
 #include "common/report.h"
 #include "common/runtime_texts.h"
 #include "controls.h"
@@ -28,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace dravik {
@@ -78,9 +78,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
     results->setObjectName(QStringLiteral("GroupBox_Result"));
     Memo_Result = readOnlyMemo(QStringLiteral("Memo_Result"), 13, results);
-    Copy_to_clipboard = commandButton(QStringLiteral("Copy_to_clipboard"), QString(), results);
-    Copy_to_clipboard->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    Copy_to_clipboard->setToolTip(QStringLiteral("Copy the report to the clipboard"));
+    Copy_to_clipboard = clipboardButton(QStringLiteral("Copy_to_clipboard"), results);
     auto* resultLayout = new QHBoxLayout(results);
     resultLayout->addWidget(Memo_Result, 1);
     resultLayout->addWidget(Copy_to_clipboard, 0, Qt::AlignTop);

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "catalogues/wire_search.h"
+#include "clipboard_button.h"
 #include "common/number_text.h"
 #include "common/report.h"
 #include "common/runtime_texts.h"
@@ -35,7 +36,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <array>
 
@@ -154,9 +154,7 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
     results->setObjectName(QStringLiteral("GroupBox_Result"));
     Memo_Rez_ob = readOnlyMemo(QStringLiteral("Memo_Rez_ob"), 13, results);
-    BitBtn1 = button("BitBtn1", "", results);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    BitBtn1->setToolTip(QStringLiteral("Copy the report to the clipboard"));
+    BitBtn1 = clipboardButton(QStringLiteral("BitBtn1"), results);
     auto* resultLayout = new QHBoxLayout(results);
     resultLayout->addWidget(Memo_Rez_ob, 1);
     resultLayout->addWidget(BitBtn1, 0, Qt::AlignTop);
