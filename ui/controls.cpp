@@ -15,6 +15,12 @@
 
 namespace dravik {
 
+QLineEdit* editField(const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setText(text);
+    return edit;
+}
+
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
     if (edit->text() != text) edit->setText(text);
 }

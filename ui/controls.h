@@ -18,6 +18,11 @@ namespace dravik {
 
 class MessageSink;
 
+// An edit field holding `text`. The text goes in once the field has its
+// window's font: given to the constructor, Qt lays it out twice, first in
+// the application's default font.
+QLineEdit* editField(const QString& text, QWidget* parent);
+
 // Sets the text only when it differs, so that the change handler runs for
 // a real change only.
 void setTextIfChanged(QLineEdit* edit, const QString& text);

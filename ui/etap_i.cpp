@@ -41,7 +41,7 @@ constexpr std::array<const char*, 8> kPowers{"25", "40", "63", "100", "160", "25
 constexpr std::array<const char*, 3> kSchemes{"Y/Yn-0", "Y/Zn-11", "D/Yn-0"};
 
 QLineEdit* numberField(const QString& name, const QString& text, QWidget* parent) {
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = editField(text, parent);
     edit->setObjectName(name);
     edit->setMaximumWidth(80);
     return edit;

@@ -79,7 +79,7 @@ constexpr int kRectShape = 0;
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QLineEdit* field(const char* name, const char* value, QWidget* parent) {
-    auto* edit = new QLineEdit(text(value), parent);
+    auto* edit = editField(text(value), parent);
     edit->setObjectName(text(name));
     edit->setMaximumWidth(90);
     return edit;

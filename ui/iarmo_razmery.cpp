@@ -23,9 +23,9 @@ TIarmo_razmery::TIarmo_razmery() {
 
     auto* fields = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
-        Ed_B[i] = new QLineEdit(QStringLiteral("0"), this);
+        Ed_B[i] = editField(QStringLiteral("0"), this);
         Ed_B[i]->setObjectName(QStringLiteral("Ed_B%1").arg(i + 1));
-        Ed_b[i] = new QLineEdit(QStringLiteral("0"), this);
+        Ed_b[i] = editField(QStringLiteral("0"), this);
         Ed_b[i]->setObjectName(QStringLiteral("Ed_b_%1").arg(i + 1));
         fields->addWidget(plainLabel(QStringLiteral("B%1, mm:").arg(i + 1), this), i, 0);
         fields->addWidget(Ed_B[i], i, 1);

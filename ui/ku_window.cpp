@@ -109,7 +109,7 @@ void TRaschet_obmotok_KU::buildChoice() {
 
     Label1 = plainLabel(QStringLiteral("In, r. u. (Irat=1):"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Ed_In = new QLineEdit(QStringLiteral("0,5"), this);
+    Ed_In = editField(QStringLiteral("0,5"), this);
     Ed_In->setObjectName(QStringLiteral("Ed_In"));
     Ed_In->setMaximumWidth(90);
     Ed_In->setEnabled(false);

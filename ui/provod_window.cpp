@@ -26,7 +26,7 @@ namespace dravik {
 namespace {
 
 QLineEdit* sizeField(const QString& name, QWidget* parent) {
-    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    auto* edit = editField(QStringLiteral("0"), parent);
     edit->setObjectName(name);
     edit->setMaximumWidth(110);
     return edit;
@@ -53,7 +53,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("Add wire"));
     setFormFont(this, 16);
 
-    Ed_Tip_Pr = new QLineEdit(QStringLiteral(" "), this);
+    Ed_Tip_Pr = editField(QStringLiteral(" "), this);
     Ed_Tip_Pr->setObjectName(QStringLiteral("Ed_Tip_Pr"));
 
     RG_Vid_sech = new QGroupBox(QStringLiteral("Specify the type of wire size"), this);

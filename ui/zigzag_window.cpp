@@ -27,7 +27,7 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
 
     Label1 = plainLabel(QStringLiteral("β="), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Ed_b = new QLineEdit(QStringLiteral("30"), this);
+    Ed_b = editField(QStringLiteral("30"), this);
     Ed_b->setObjectName(QStringLiteral("Ed_b"));
     Ed_b->setMaximumWidth(80);
     Zeta_vvod = new QPushButton(QStringLiteral("ENTER"), this);
