@@ -278,7 +278,9 @@ bool ScriptRunner::print(const Line& line, const QString& name) {
         }
     }
     if (lines.isEmpty()) lines = {QString()};
-    for (const QString& text : lines) write(text);
+    // A report goes out in one piece, not as a write per line.
+    for (const QString& text : lines) out_ << text << '\n';
+    out_.flush();
     return true;
 }
 
