@@ -11,11 +11,6 @@ namespace {
 // A wire of the material asked for scores above this.
 constexpr double kMaterialSimilarityPercent = 80.0;
 
-// Stored shape code per entry of the search's shape list.
-QByteArray shapeCode(int shapeIndex) {
-    return shapeIndex == static_cast<int>(SearchShape::Round) ? roundShapeCode() : rectShapeCode();
-}
-
 // The section as the grid's column shows it (3 decimals, 5 significant
 // digits), read back as a number: the search compares what the user sees.
 double shownSection(const WireRecord& wire) {
@@ -42,7 +37,7 @@ std::optional<WireSearchResult> searchWires(const std::vector<WireRecord>& recor
     const int first = std::max(selRow + 1, 0);
     if (first > count - 1) return std::nullopt;
 
-    const QByteArray shape = shapeCode(shapeIndex);
+    const QByteArray shape = shapeCodeOfItem(shapeIndex);
     for (int row = first; row < count; ++row) {
         if (wireMatches(records[static_cast<size_t>(row)], x, material, shape)) return WireSearchResult{row, true};
     }

@@ -17,9 +17,7 @@ struct WireSearchResult {
     bool found;  // false: the scan reached the end, row is 1
 };
 
-// Shape list of the search: index 0 "rect", 1 "cikl" (the round code).
-enum class SearchShape { Rectangular = 0, Round = 1 };
-
+// shapeIndex is the item of the window's shape list (shapeCodeOfItem).
 // sectionText is the search field as typed; its first "." is read as ","
 // (the field itself keeps its text). A text that is still not a number raises
 // the conversion error. The rows scanned are selRow+1 .. count-1; nullopt

@@ -24,6 +24,10 @@ inline constexpr std::array<BoardRow, 5> kBoardTable{{
     {"El. board 5х0,5", 5, 0.5},
 }};
 
+// The row of a CB_delta item; an item outside the table raises the range
+// check error.
+const BoardRow& boardRow(int boardIndex);
+
 // Turns of both windings and the HV tappings (LV calculation, first half).
 struct TurnsState {
     std::uint16_t w_lv = 0;   // LV turns per phase (Y/Zn-11: the whole zigzag)

@@ -15,6 +15,8 @@ constexpr QByteArrayView kRectCode("rect", 4);
 QByteArray roundShapeCode() { return kRoundCode.toByteArray(); }
 QByteArray rectShapeCode() { return kRectCode.toByteArray(); }
 
+QByteArray shapeCodeOfItem(int shapeIndex) { return shapeIndex == 1 ? roundShapeCode() : rectShapeCode(); }
+
 QString WireRecord::tip() const { return decodeCp1251(Tip); }
 QString WireRecord::vid() const { return decodeCp1251(Vid); }
 QString WireRecord::mater() const { return decodeCp1251(Mater); }

@@ -38,6 +38,9 @@ struct WireRecord {
 QByteArray roundShapeCode();
 QByteArray rectShapeCode();
 
+// The shape lists of the Stage II window, by item: 0 "rect", 1 "cikl".
+QByteArray shapeCodeOfItem(int shapeIndex);
+
 // The blank record that stands for an emptied catalogue: " ", " ", zeros, " ".
 WireRecord blankPlaceholder();
 bool isBlankPlaceholder(const WireRecord& record);

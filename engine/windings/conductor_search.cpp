@@ -10,10 +10,6 @@ WindingMaterial windingMaterial(const QString& selectedText) {
     return WindingMaterial::Other;
 }
 
-QByteArray shapeCodeOfItem(int shapeIndex) {
-    return shapeIndex == 1 ? roundShapeCode() : rectShapeCode();
-}
-
 bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode) {
     return record.Vid == shapeCode && record.hasUsableSection() && record.hasMaterial(material);
 }

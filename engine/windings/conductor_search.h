@@ -16,9 +16,6 @@ namespace dravik {
 enum class WindingMaterial { Copper, Aluminum, Other };
 WindingMaterial windingMaterial(const QString& selectedText);
 
-// Shape selector items: 0 rectangular strip, 1 round wire.
-QByteArray shapeCodeOfItem(int shapeIndex);
-
 // A record may be wound when its material text equals the selected material
 // exactly, its shape code is the one asked for and its section is a usable
 // positive number (placeholders and slips of the pen never take part).

@@ -241,10 +241,7 @@ double readLayingCoefficient(const QString& text) {
 }
 
 double boardInsulation_mm(int boardIndex) {
-    if (boardIndex < 0 || boardIndex >= static_cast<int>(kBoardTable.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
-    }
-    const BoardRow& row = kBoardTable[static_cast<std::size_t>(boardIndex)];
+    const BoardRow& row = boardRow(boardIndex);
     return row.layers * row.thickness_mm;
 }
 
