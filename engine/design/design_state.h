@@ -5,6 +5,11 @@
 
 namespace dravik {
 
+// Connection schemes as the design state numbers them.
+inline constexpr std::int32_t kSchemeYYn0 = 1;
+inline constexpr std::int32_t kSchemeYZn11 = 2;
+inline constexpr std::int32_t kSchemeDYn0 = 3;
+
 // What Stage I leaves for Stage II: one record per run, zero at start and
 // never cleared, overwritten field by field by each calculation. Lengths in
 // metres, voltages in kV, currents in A, powers in kVA, W or VA, inductions
@@ -23,7 +28,7 @@ struct DesignState {
     double U_hv = 0;     // kV, HV line voltage
     double U_lv = 0;     // kV, LV line voltage
     double U_lv_ph = 0;  // kV, LV phase voltage
-    std::int32_t scheme = 0;           // 1 Y/Yn-0, 2 Y/Zn-11, 3 D/Yn-0
+    std::int32_t scheme = 0;           // kSchemeYYn0, kSchemeYZn11, kSchemeDYn0
     std::int32_t insulation_kind = 0;  // 1, 2: item of CB_Iz_st
     double dB = 0;                     // T, induction step of the search
     double rod_area_gross = 0;         // m2

@@ -145,10 +145,10 @@ bool writeRatedData(DesignState& s, Report& report) {
     s.U_rated = row.U_kV;
     s.P0_norm = row.P0_W;
     s.i0_norm = row.i0_pct;
-    if (s.scheme == 1 || s.scheme == 3) {
+    if (s.scheme == kSchemeYYn0 || s.scheme == kSchemeDYn0) {
         s.Pk_norm = row.Pk_star_W;
         s.uk_norm = row.uk_star_pct;
-    } else if (s.scheme == 2) {
+    } else if (s.scheme == kSchemeYZn11) {
         s.Pk_norm = row.Pk_zigzag_W;
         s.uk_norm = row.uk_zigzag_pct;
     }

@@ -1,5 +1,7 @@
 #include "magnetic/scheme.h"
 
+#include "design/design_state.h"
+
 #include <array>
 
 namespace dravik {
@@ -12,12 +14,18 @@ struct SchemeName {
 
 // In the order the scheme list shows them.
 constexpr std::array<SchemeName, 3> kSchemes{{
-    {"Y/Yn-0", 1},
-    {"Y/Zn-11", 2},
-    {"D/Yn-0", 3},
+    {"Y/Yn-0", kSchemeYYn0},
+    {"Y/Zn-11", kSchemeYZn11},
+    {"D/Yn-0", kSchemeDYn0},
 }};
 
 }  // namespace
+
+QStringList schemeNames() {
+    QStringList names;
+    for (const SchemeName& entry : kSchemes) names << QString::fromLatin1(entry.text);
+    return names;
+}
 
 std::optional<int> schemeFromText(const QString& text) {
     for (const SchemeName& entry : kSchemes) {
@@ -25,5 +33,7 @@ std::optional<int> schemeFromText(const QString& text) {
     }
     return std::nullopt;
 }
+
+bool carriesKuWinding(int scheme) { return scheme == kSchemeYYn0 || scheme == kSchemeDYn0; }
 
 }  // namespace dravik

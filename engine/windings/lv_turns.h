@@ -10,11 +10,6 @@
 // turns settle on: the first half of "Calculation LV".
 namespace dravik {
 
-// Connection schemes as the design state holds them.
-inline constexpr std::int32_t kSchemeYYn0 = 1;
-inline constexpr std::int32_t kSchemeYZn11 = 2;
-inline constexpr std::int32_t kSchemeDYn0 = 3;
-
 // A zigzag phase is two half-windings on rods whose fluxes are 120 degrees
 // apart, so w zigzag turns give the EMF of w / 1.1547 star turns (w·cos 30°).
 // The constant is the one the program has always stored, close to 2/√3.

@@ -30,13 +30,6 @@ constexpr double kSqrt3AsTaken = 1.7320508;
 
 QString count(std::int64_t value) { return QString::number(value); }
 
-const BoardRow& boardRow(int boardIndex) {
-    if (boardIndex < 0 || boardIndex >= static_cast<int>(kBoardTable.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
-    }
-    return kBoardTable[static_cast<std::size_t>(boardIndex)];
-}
-
 QString shortConductor(const QString& prefix, const WireRecord& wire) {
     return prefix + wire.tip() + QLatin1Char(' ') + formatF3(wire.s);
 }
@@ -101,7 +94,7 @@ void writeLvSection(const WindingReportInputs& in, const DesignState& design, St
     memo.add(QStringLiteral("Winding the lower voltage (LV):"));
     memo.add(QStringLiteral("HH voltage, kV: ") + formatF1(design.U_lv));
     memo.add(QStringLiteral("Number of loop of winding LV:") + count(w_lv));
-    if (design.scheme == 2) writeZigzagSplit(state, memo);
+    if (design.scheme == kSchemeYZn11) writeZigzagSplit(state, memo);
     memo.add(QStringLiteral("Number of coils LV: ") + count(lv.n_k + 1));
     memo.add(QStringLiteral("Number of layers LV: ") + count(lv.nlv));
     memo.add(QStringLiteral("In ") + count(lv.nlv) + QStringLiteral(" layers of the number of loop is: ") +
