@@ -9,16 +9,49 @@
 #include <QLineEdit>
 #include <QFont>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <optional>
 
 namespace dravik {
 
-QLineEdit* editField(const QString& text, QWidget* parent) {
+QPushButton* namedButton(QAnyStringView name, QAnyStringView caption, QWidget* parent) {
+    auto* button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(name.toString());
+    return button;
+}
+
+QLabel* namedLabel(QAnyStringView name, QAnyStringView text, QWidget* parent) {
+    QLabel* label = plainLabel(text.toString(), parent);
+    label->setObjectName(name.toString());
+    return label;
+}
+
+// The text goes in once the field has its window's font: given to the
+// constructor, Qt lays it out twice, first in the application's default font.
+QLineEdit* namedField(QAnyStringView name, QAnyStringView text, QWidget* parent, int maximumWidth) {
     auto* edit = new QLineEdit(parent);
-    edit->setText(text);
+    edit->setObjectName(name.toString());
+    edit->setText(text.toString());
+    if (maximumWidth > 0) edit->setMaximumWidth(maximumWidth);
     return edit;
+}
+
+QComboBox* namedList(QAnyStringView name, const QStringList& items, int current, QWidget* parent, bool editable) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name.toString());
+    combo->setEditable(editable);
+    combo->addItems(items);
+    combo->setCurrentIndex(current);
+    return combo;
+}
+
+QStringList utf8Items(std::span<const char* const> items) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const char* item : items) texts << QString::fromUtf8(item);
+    return texts;
 }
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {

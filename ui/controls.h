@@ -2,13 +2,17 @@
 
 #include "common/report.h"
 
+#include <QAnyStringView>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <span>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 // Small helpers every window shares, so that the controls behave alike:
@@ -18,10 +22,17 @@ namespace dravik {
 
 class MessageSink;
 
-// An edit field holding `text`. The text goes in once the field has its
-// window's font: given to the constructor, Qt lays it out twice, first in
-// the application's default font.
-QLineEdit* editField(const QString& text, QWidget* parent);
+// The windows' controls, each created under its objectName; names and
+// texts may be UTF-8 literals or QStrings.
+QPushButton* namedButton(QAnyStringView name, QAnyStringView caption, QWidget* parent);
+// A label that never interprets its text as markup.
+QLabel* namedLabel(QAnyStringView name, QAnyStringView text, QWidget* parent);
+// An edit field holding `text`, at most `maximumWidth` wide (0: any width).
+QLineEdit* namedField(QAnyStringView name, QAnyStringView text, QWidget* parent, int maximumWidth = 0);
+// A list with item `current` selected; an editable list also takes typed text.
+QComboBox* namedList(QAnyStringView name, const QStringList& items, int current, QWidget* parent,
+                     bool editable = false);
+QStringList utf8Items(std::span<const char* const> items);
 
 // Sets the text only when it differs, so that the change handler runs for
 // a real change only.
@@ -37,7 +48,7 @@ void onUserChoice(QComboBox* combo, const std::function<void()>& handler);
 // Selects an item from the program without running the user handlers.
 void selectSilently(QComboBox* combo, int index);
 
-// A label that never interprets its text as markup.
+// A caption without a name of its own, shown as plain text.
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr);
 
 // A box of text the program writes and the user only reads: Arial of the

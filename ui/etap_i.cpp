@@ -38,29 +38,9 @@ constexpr std::array<const char*, 2> kInsulationItems{"Double nail", "Resistance
 constexpr std::array<const char*, 2> kLvVoltages{"0,22", "0,38"};
 constexpr std::array<const char*, 2> kHvVoltages{"6", "10"};
 constexpr std::array<const char*, 8> kPowers{"25", "40", "63", "100", "160", "250", "400", "630"};
-constexpr std::array<const char*, 3> kSchemes{"Y/Yn-0", "Y/Zn-11", "D/Yn-0"};
 
-QLineEdit* numberField(const QString& name, const QString& text, QWidget* parent) {
-    auto* edit = editField(text, parent);
-    edit->setObjectName(name);
-    edit->setMaximumWidth(80);
-    return edit;
-}
-
-QComboBox* listBox(const QString& name, const auto& items, bool editable, int current, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(editable);
-    for (const char* item : items) combo->addItem(QString::fromUtf8(item));
-    combo->setCurrentIndex(current);
-    return combo;
-}
-
-QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
+// Width of a number field of the input group.
+constexpr int kFieldWidth = 80;
 
 }  // namespace
 
@@ -119,16 +99,16 @@ void TEtapI::buildInputs(QWidget* group) {
         grid->addWidget(field, row, pair * 2 + 1, 1, pairSpan * 2 - 1);
     };
 
-    Ed_C = numberField(QStringLiteral("Ed_C"), QStringLiteral("0"), group);
-    Ed_Lc = numberField(QStringLiteral("Ed_Lc"), QStringLiteral("0"), group);
-    Ed_Cok = numberField(QStringLiteral("Ed_Cok"), QStringLiteral("0"), group);
+    Ed_C = namedField(QStringLiteral("Ed_C"), QStringLiteral("0"), group, kFieldWidth);
+    Ed_Lc = namedField(QStringLiteral("Ed_Lc"), QStringLiteral("0"), group, kFieldWidth);
+    Ed_Cok = namedField(QStringLiteral("Ed_Cok"), QStringLiteral("0"), group, kFieldWidth);
     addField(QStringLiteral("C, mm"), Ed_C, 0);
     addField(QStringLiteral("lс, mm"), Ed_Lc, 1);
     addField(QStringLiteral("Cос, mm"), Ed_Cok, 2);
     ++row;
     for (int i = 0; i < 8; ++i) {
-        Ed_A[i] = numberField(QStringLiteral("Ed_A%1").arg(i + 1), QStringLiteral("0"), group);
-        Ed_a[i] = numberField(QStringLiteral("Ed_a_%1").arg(i + 1), QStringLiteral("0"), group);
+        Ed_A[i] = namedField(QStringLiteral("Ed_A%1").arg(i + 1), QStringLiteral("0"), group, kFieldWidth);
+        Ed_a[i] = namedField(QStringLiteral("Ed_a_%1").arg(i + 1), QStringLiteral("0"), group, kFieldWidth);
     }
     for (int i = 0; i < 4; ++i) {
         addField(QStringLiteral("А%1, mm").arg(i + 1), Ed_A[i], 0);
@@ -138,7 +118,7 @@ void TEtapI::buildInputs(QWidget* group) {
         ++row;
     }
 
-    Ed_dz = numberField(QStringLiteral("Ed_dz"), QStringLiteral("0,35"), group);
+    Ed_dz = namedField(QStringLiteral("Ed_dz"), QStringLiteral("0,35"), group, kFieldWidth);
     grid->addWidget(plainLabel(QStringLiteral("Sheet thickness, mm:"), group), row, 0, 1, 2);
     grid->addWidget(plainLabel(QStringLiteral("δ, mm"), group), row, 2, Qt::AlignRight);
     grid->addWidget(Ed_dz, row, 3);
@@ -148,13 +128,13 @@ void TEtapI::buildInputs(QWidget* group) {
     CB_M_st->setObjectName(QStringLiteral("CB_M_st"));
     addField(QStringLiteral("Steel grade:"), CB_M_st, 0, 4);
     ++row;
-    CB_Iz_st = listBox(QStringLiteral("CB_Iz_st"), kInsulationItems, false, 0, group);
+    CB_Iz_st = namedList(QStringLiteral("CB_Iz_st"), utf8Items(kInsulationItems), 0, group);
     addField(QStringLiteral("Insulation sheets:"), CB_Iz_st, 0, 4);
     ++row;
 
-    Ed_h_B = numberField(QStringLiteral("Ed_h_B"), QStringLiteral("0,05"), group);
-    Ed_num_h_U = numberField(QStringLiteral("Ed_num_h_U"), QStringLiteral("2"), group);
-    Ed_h_U = numberField(QStringLiteral("Ed_h_U"), QStringLiteral("2,5"), group);
+    Ed_h_B = namedField(QStringLiteral("Ed_h_B"), QStringLiteral("0,05"), group, kFieldWidth);
+    Ed_num_h_U = namedField(QStringLiteral("Ed_num_h_U"), QStringLiteral("2"), group, kFieldWidth);
+    Ed_h_U = namedField(QStringLiteral("Ed_h_U"), QStringLiteral("2,5"), group, kFieldWidth);
     grid->addWidget(plainLabel(QStringLiteral("Increment induction:"), group), row, 0, 1, 2);
     grid->addWidget(Ed_h_B, row, 3);
     grid->addWidget(plainLabel(QStringLiteral("Num contr steps Uhv:"), group), row, 4, 1, 2);
@@ -164,11 +144,11 @@ void TEtapI::buildInputs(QWidget* group) {
     grid->addWidget(Ed_h_U, row, 3);
     ++row;
 
-    CB_Un = listBox(QStringLiteral("CB_Un"), kLvVoltages, true, 1, group);
-    CB_Uvn = listBox(QStringLiteral("CB_Uvn"), kHvVoltages, true, 1, group);
-    CB_Snom = listBox(QStringLiteral("CB_Snom"), kPowers, true, 3, group);
-    CB_Shem = listBox(QStringLiteral("CB_Shem"), kSchemes, true, 1, group);
-    CB_Dnom = listBox(QStringLiteral("CB_Dnom"), kStandardDiameters, true, 11, group);
+    CB_Un = namedList(QStringLiteral("CB_Un"), utf8Items(kLvVoltages), 1, group, true);
+    CB_Uvn = namedList(QStringLiteral("CB_Uvn"), utf8Items(kHvVoltages), 1, group, true);
+    CB_Snom = namedList(QStringLiteral("CB_Snom"), utf8Items(kPowers), 3, group, true);
+    CB_Shem = namedList(QStringLiteral("CB_Shem"), schemeNames(), 1, group, true);
+    CB_Dnom = namedList(QStringLiteral("CB_Dnom"), utf8Items(kStandardDiameters), 11, group, true);
     addField(QStringLiteral("Ulv, kV:"), CB_Un, 0);
     addField(QStringLiteral("Uhv, kV:"), CB_Uvn, 1);
     addField(QStringLiteral(" S, kW:"), CB_Snom, 2);
@@ -188,22 +168,20 @@ void TEtapI::buildInputs(QWidget* group) {
     SE_stup->setRange(1, 8);
     SE_stup->setValue(5);
     SE_stup->hide();
-    auto* stepsLabel = plainLabel(QStringLiteral("Ступеней сечения:"), group);
-    stepsLabel->hide();
 
     onUserChoice(CB_Shem, [this] { CB_ShemChange(); });
 }
 
 void TEtapI::buildCommands() {
-    Button_Raschet = commandButton(QStringLiteral("Button_Raschet"), QStringLiteral("Calculation of the magnetic"), this);
+    Button_Raschet = namedButton(QStringLiteral("Button_Raschet"), QStringLiteral("Calculation of the magnetic"), this);
     Button_Raschet->setStyleSheet(QStringLiteral("color: green;"));
-    Button9 = commandButton(QStringLiteral("Button9"), QStringLiteral("Pick sheets for power"), this);
-    Button11 = commandButton(QStringLiteral("Button11"), QStringLiteral("Size of yoke"), this);
-    Button10 = commandButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
-    But_EtapII = commandButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
+    Button9 = namedButton(QStringLiteral("Button9"), QStringLiteral("Pick sheets for power"), this);
+    Button11 = namedButton(QStringLiteral("Button11"), QStringLiteral("Size of yoke"), this);
+    Button10 = namedButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
+    But_EtapII = namedButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
     But_EtapII->setEnabled(false);
-    Button12 = commandButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
-    Button7 = commandButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
+    Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
+    Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
     connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);

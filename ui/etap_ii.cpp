@@ -12,6 +12,7 @@
 #include "drawings/core_window_drawing.h"
 #include "etap_i.h"
 #include "ku_window.h"
+#include "magnetic/scheme.h"
 #include "messages.h"
 #include "provod_window.h"
 #include "window_placement.h"
@@ -78,33 +79,8 @@ constexpr int kRectShape = 0;
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QLineEdit* field(const char* name, const char* value, QWidget* parent) {
-    auto* edit = editField(text(value), parent);
-    edit->setObjectName(text(name));
-    edit->setMaximumWidth(90);
-    return edit;
-}
-
-// A fixed list that always has a selection.
-QComboBox* fixedList(const char* name, const auto& items, int current, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(text(name));
-    for (const char* item : items) combo->addItem(text(item));
-    combo->setCurrentIndex(current);
-    return combo;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* push = new QPushButton(text(caption), parent);
-    push->setObjectName(text(name));
-    return push;
-}
-
-QLabel* caption(const char* name, const char* value, QWidget* parent) {
-    QLabel* label = plainLabel(text(value), parent);
-    label->setObjectName(text(name));
-    return label;
-}
+// Width of a number field of the input group.
+constexpr int kFieldWidth = 90;
 
 // "l01, mm:" with the l in italics, as the drawing writes the symbol.
 QWidget* yokeDistanceCaption(QWidget* parent) {
@@ -202,23 +178,23 @@ void TEtapII::buildInputs(QGroupBox* group) {
         ++row;
     };
 
-    Ed_l_01 = field("Ed_l_01", "15", group);
+    Ed_l_01 = namedField("Ed_l_01", "15", group, kFieldWidth);
     addRow(yokeDistanceCaption(group), Ed_l_01);
-    CB_delta = fixedList("CB_delta", kBoardItems, 0, group);
+    CB_delta = namedList("CB_delta", utf8Items(kBoardItems), 0, group);
     addRow(plainLabel(QStringLiteral("δ01, mm:"), group), CB_delta);
-    Ed_a_01 = field("Ed_a_01", "4", group);
+    Ed_a_01 = namedField("Ed_a_01", "4", group, kFieldWidth);
     addRow(plainLabel(QStringLiteral("а01, mm:"), group), Ed_a_01);
-    CB_delt = fixedList("CB_delt", kCylinderBoardItems, 0, group);
+    CB_delt = namedList("CB_delt", utf8Items(kCylinderBoardItems), 0, group);
     addRow(plainLabel(QStringLiteral("Insulation LV  HV:"), group), CB_delt);
 
     const WindingFields& lv = kWindingFields[static_cast<size_t>(Winding::Lv)];
-    Lab_sloev = caption("Lab_sloev", lv.layerCaption, group);
-    Ed_n_sl = field("Ed_n_sl", lv.layers, group);
+    Lab_sloev = namedLabel("Lab_sloev", lv.layerCaption, group);
+    Ed_n_sl = namedField("Ed_n_sl", lv.layers, group, kFieldWidth);
     addRow(Lab_sloev, Ed_n_sl);
 
-    Lab_kan = caption("Lab_kan", lv.channelCaption, group);
-    Ed_ak = field("Ed_ak", lv.channelWidth, group);
-    Ed_nk = field("Ed_nk", lv.channels, group);
+    Lab_kan = namedLabel("Lab_kan", lv.channelCaption, group);
+    Ed_ak = namedField("Ed_ak", lv.channelWidth, group, kFieldWidth);
+    Ed_nk = namedField("Ed_nk", lv.channels, group, kFieldWidth);
     auto* channels = new QHBoxLayout;
     channels->addWidget(Ed_ak);
     channels->addWidget(plainLabel(QStringLiteral("х"), group));
@@ -227,10 +203,10 @@ void TEtapII::buildInputs(QGroupBox* group) {
     grid->addLayout(channels, row, 1);
     ++row;
 
-    Edi_K_t_nepl = field("Edi_K_t_nepl", "1,03", group);
+    Edi_K_t_nepl = namedField("Edi_K_t_nepl", "1,03", group, kFieldWidth);
     addRow(plainLabel(QStringLiteral("Coef laying wire leak (1,015..1,03):"), group), Edi_K_t_nepl);
 
-    Lab_par_vetv = caption("Lab_par_vetv", lv.parallelCaption, group);
+    Lab_par_vetv = namedLabel("Lab_par_vetv", lv.parallelCaption, group);
     SE_a = new QSpinBox(group);
     SE_a->setObjectName(QStringLiteral("SE_a"));
     SE_a->setRange(1, 8);
@@ -238,7 +214,7 @@ void TEtapII::buildInputs(QGroupBox* group) {
     SE_a->setMaximumWidth(90);
     addRow(Lab_par_vetv, SE_a);
 
-    CB_NN_VN = fixedList("CB_NN_VN", kWindings, static_cast<int>(Winding::Lv), group);
+    CB_NN_VN = namedList("CB_NN_VN", utf8Items(kWindings), static_cast<int>(Winding::Lv), group);
     addRow(plainLabel(QStringLiteral("Coil:"), group), CB_NN_VN);
     ChB_KU = new QCheckBox(QStringLiteral("consideration winding KU"), group);
     ChB_KU->setObjectName(QStringLiteral("ChB_KU"));
@@ -246,7 +222,7 @@ void TEtapII::buildInputs(QGroupBox* group) {
     grid->addWidget(ChB_KU, row, 0, 1, 2);
     ++row;
 
-    L_Tip_Pr = caption("L_Tip_Pr", lv.wireCaption, group);
+    L_Tip_Pr = namedLabel("L_Tip_Pr", lv.wireCaption, group);
     QFont bold = L_Tip_Pr->font();
     bold.setBold(true);
     L_Tip_Pr->setFont(bold);
@@ -256,10 +232,10 @@ void TEtapII::buildInputs(QGroupBox* group) {
 }
 
 void TEtapII::buildSearch(QGroupBox* group) {
-    CB__mater = fixedList("CB__mater", kMaterials, 1, group);
-    Ed_search = field("Ed_search", "0", group);
-    CB_c_r = fixedList("CB_c_r", kShapes, kRectShape, group);
-    Serch_provod = button("Serch_provod", "Searches of the table", group);
+    CB__mater = namedList("CB__mater", utf8Items(kMaterials), 1, group);
+    Ed_search = namedField("Ed_search", "0", group, kFieldWidth);
+    CB_c_r = namedList("CB_c_r", utf8Items(kShapes), kRectShape, group);
+    Serch_provod = namedButton("Serch_provod", "Searches of the table", group);
 
     auto* search = new QHBoxLayout;
     search->addWidget(plainLabel(QStringLiteral("Material:"), group));
@@ -275,10 +251,10 @@ void TEtapII::buildSearch(QGroupBox* group) {
     search->addStretch();
 
     SG_Sech = new WireGrid(context_.wires, group);
-    But_Seh = button("But_Seh", "Add wire", group);
-    Delet_provod = button("Delet_provod", "Remove the wire", group);
-    Redakt_provod = button("Redakt_provod", "Edit wire", group);
-    Raschet_zigzag = button("Raschet_zigzag", "Parameters Z", group);
+    But_Seh = namedButton("But_Seh", "Add wire", group);
+    Delet_provod = namedButton("Delet_provod", "Remove the wire", group);
+    Redakt_provod = namedButton("Redakt_provod", "Edit wire", group);
+    Raschet_zigzag = namedButton("Raschet_zigzag", "Parameters Z", group);
     auto* wireCommands = new QVBoxLayout;
     wireCommands->addWidget(But_Seh);
     wireCommands->addWidget(Delet_provod);
@@ -296,13 +272,13 @@ void TEtapII::buildSearch(QGroupBox* group) {
 }
 
 void TEtapII::buildCommands() {
-    Button1 = button("Button1", "<<Magnetic", this);
-    RaschetObmotki_NN = button("RaschetObmotki_NN", "Calculation LV", this);
-    Rasch_Obmotok = button("Rasch_Obmotok", "Calculation HV", this);
-    Raschet_KU = button("Raschet_KU", "Calculation KU", this);
+    Button1 = namedButton("Button1", "<<Magnetic", this);
+    RaschetObmotki_NN = namedButton("RaschetObmotki_NN", "Calculation LV", this);
+    Rasch_Obmotok = namedButton("Rasch_Obmotok", "Calculation HV", this);
+    Raschet_KU = namedButton("Raschet_KU", "Calculation KU", this);
     // Wires are not exchanged with spreadsheets: these two stay hidden and do nothing.
-    ButtonExcelIn = button("Button2", "Загрузить провод из Excel", this);
-    ButtonExcelOut = button("Button3", "Передать провод в Exel", this);
+    ButtonExcelIn = namedButton("Button2", "Загрузить провод из Excel", this);
+    ButtonExcelOut = namedButton("Button3", "Передать провод в Exel", this);
     ButtonExcelIn->hide();
     ButtonExcelOut->hide();
 }
@@ -428,15 +404,13 @@ void TEtapII::handOver() {
     Ed_n_sl->setEnabled(true);
 
     const int scheme = context_.design.scheme;
-    if (scheme == 1 || scheme == 3) {
-        // Star and delta HV with a star LV carry the KU winding.
+    if (carriesKuWinding(scheme)) {
         if (CB_NN_VN->count() < 3) CB_NN_VN->addItem(text(kKuItemRestored));
         Raschet_zigzag->hide();
         ChB_KU->show();
         Raschet_KU->show();
     }
-    if (scheme == 2) {
-        // The zigzag LV suppresses the zero-sequence flux itself: no KU.
+    if (scheme == kSchemeYZn11) {
         CB_NN_VN->removeItem(static_cast<int>(Winding::Ku));
         ChB_KU->setChecked(false);
         ChB_KU->hide();

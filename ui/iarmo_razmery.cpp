@@ -23,17 +23,14 @@ TIarmo_razmery::TIarmo_razmery() {
 
     auto* fields = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
-        Ed_B[i] = editField(QStringLiteral("0"), this);
-        Ed_B[i]->setObjectName(QStringLiteral("Ed_B%1").arg(i + 1));
-        Ed_b[i] = editField(QStringLiteral("0"), this);
-        Ed_b[i]->setObjectName(QStringLiteral("Ed_b_%1").arg(i + 1));
+        Ed_B[i] = namedField(QStringLiteral("Ed_B%1").arg(i + 1), QStringLiteral("0"), this);
+        Ed_b[i] = namedField(QStringLiteral("Ed_b_%1").arg(i + 1), QStringLiteral("0"), this);
         fields->addWidget(plainLabel(QStringLiteral("B%1, mm:").arg(i + 1), this), i, 0);
         fields->addWidget(Ed_B[i], i, 1);
         fields->addWidget(plainLabel(QStringLiteral("b%1, mm:").arg(i + 1), this), i, 2);
         fields->addWidget(Ed_b[i], i, 3);
     }
-    Button1 = new QPushButton(QStringLiteral("Enter into the calculation of the size of the yoke"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = namedButton(QStringLiteral("Button1"), QStringLiteral("Enter into the calculation of the size of the yoke"), this);
     fields->addWidget(Button1, 8, 0, 1, 4);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
 

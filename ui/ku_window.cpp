@@ -107,15 +107,11 @@ void TRaschet_obmotok_KU::buildChoice() {
     unbalanceItems_->button(kFirstItem)->setChecked(true);
     connect(unbalanceItems_, &QButtonGroup::idClicked, this, [this](int) { RG_Nesimm_RegimClick(); });
 
-    Label1 = plainLabel(QStringLiteral("In, r. u. (Irat=1):"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Ed_In = editField(QStringLiteral("0,5"), this);
-    Ed_In->setObjectName(QStringLiteral("Ed_In"));
-    Ed_In->setMaximumWidth(90);
+    Label1 = namedLabel(QStringLiteral("Label1"), QStringLiteral("In, r. u. (Irat=1):"), this);
+    Ed_In = namedField(QStringLiteral("Ed_In"), QStringLiteral("0,5"), this, 90);
     Ed_In->setEnabled(false);
 
-    Button1 = new QPushButton(QStringLiteral("Calculation KU"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = namedButton(QStringLiteral("Button1"), QStringLiteral("Calculation KU"), this);
     connect(Button1, &QPushButton::clicked, this, &TRaschet_obmotok_KU::Button1Click);
 }
 

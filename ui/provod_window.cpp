@@ -25,12 +25,8 @@
 namespace dravik {
 namespace {
 
-QLineEdit* sizeField(const QString& name, QWidget* parent) {
-    auto* edit = editField(QStringLiteral("0"), parent);
-    edit->setObjectName(name);
-    edit->setMaximumWidth(110);
-    return edit;
-}
+// Width of a size field.
+constexpr int kSizeFieldWidth = 110;
 
 // The user entering a field: a click, Tab or a shortcut. Focus coming back
 // with the window, or given by the program, is not.
@@ -53,8 +49,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("Add wire"));
     setFormFont(this, 16);
 
-    Ed_Tip_Pr = editField(QStringLiteral(" "), this);
-    Ed_Tip_Pr->setObjectName(QStringLiteral("Ed_Tip_Pr"));
+    Ed_Tip_Pr = namedField(QStringLiteral("Ed_Tip_Pr"), QStringLiteral(" "), this);
 
     RG_Vid_sech = new QGroupBox(QStringLiteral("Specify the type of wire size"), this);
     RG_Vid_sech->setObjectName(QStringLiteral("RG_Vid_sech"));
@@ -65,11 +60,11 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     shapes->addWidget(roundItem_);
     shapes->addWidget(rectangularItem_);
 
-    Ed_D = sizeField(QStringLiteral("Ed_D"), this);
-    Ed_a = sizeField(QStringLiteral("Ed_a"), this);
-    Ed_b = sizeField(QStringLiteral("Ed_b"), this);
-    Ed_s = sizeField(QStringLiteral("Ed_s"), this);
-    Ed_2delt = sizeField(QStringLiteral("Ed_2delt"), this);
+    Ed_D = namedField(QStringLiteral("Ed_D"), QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_a = namedField(QStringLiteral("Ed_a"), QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_b = namedField(QStringLiteral("Ed_b"), QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_s = namedField(QStringLiteral("Ed_s"), QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_2delt = namedField(QStringLiteral("Ed_2delt"), QStringLiteral("0"), this, kSizeFieldWidth);
 
     // Editable, so that a stored material other than the two listed is shown
     // and kept as it is when an edited wire comes back.
@@ -80,8 +75,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     CB_Matr->addItem(QStringLiteral("Aluminum"));
     CB_Matr->setCurrentIndex(1);
 
-    Button1 = new QPushButton(QStringLiteral("Add"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = namedButton(QStringLiteral("Button1"), QStringLiteral("Add"), this);
     connect(Button1, &QPushButton::clicked, this, &TProvod_dobavitj::Button1Click);
 
     auto* fields = new QGridLayout;

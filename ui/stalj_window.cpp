@@ -62,12 +62,6 @@ constexpr std::array<GridTexts, 3> kGridTexts{{
     {"SG_p_st_ud", "Specific Magnetizing power", " in the butt , W/m2:", "Bc, T", "qc, W/kg", "SE_p_st_ud"},
 }};
 
-QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromUtf8(name));
-    return button;
-}
-
 // An editable list's text, set from the program without running its handler.
 void setEditTextSilently(QComboBox* combo, const QString& text) {
     const QSignalBlocker blocker(combo);
@@ -130,9 +124,9 @@ void TStalj_dobavitj_redaktirovatj::buildSteelFields() {
     CB_Tip_Edit->setInsertPolicy(QComboBox::NoInsert);
     CB_Tip_Edit->setCompleter(nullptr);
     CB_Tip_Edit->setMinimumContentsLength(24);
-    Stalj_vvod = commandButton("Stalj_vvod", "Introduce a new type of steel", this);
-    Vvod_stalj_edit = commandButton("Vvod_stalj_edit", "Save the changes", this);
-    Button1 = commandButton("Button1", "Excel", this);
+    Stalj_vvod = namedButton("Stalj_vvod", "Introduce a new type of steel", this);
+    Vvod_stalj_edit = namedButton("Vvod_stalj_edit", "Save the changes", this);
+    Button1 = namedButton("Button1", "Excel", this);
 
     panel->addWidget(plainLabel(QStringLiteral("Type steel:"), this));
     panel->addWidget(Ed_Tip);

@@ -25,13 +25,9 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
     auto* sketch = new ZigzagSketch(this);
     sketch->setObjectName(QStringLiteral("Image1"));
 
-    Label1 = plainLabel(QStringLiteral("β="), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Ed_b = editField(QStringLiteral("30"), this);
-    Ed_b->setObjectName(QStringLiteral("Ed_b"));
-    Ed_b->setMaximumWidth(80);
-    Zeta_vvod = new QPushButton(QStringLiteral("ENTER"), this);
-    Zeta_vvod->setObjectName(QStringLiteral("Zeta_vvod"));
+    Label1 = namedLabel(QStringLiteral("Label1"), QStringLiteral("β="), this);
+    Ed_b = namedField(QStringLiteral("Ed_b"), QStringLiteral("30"), this, 80);
+    Zeta_vvod = namedButton(QStringLiteral("Zeta_vvod"), QStringLiteral("ENTER"), this);
     connect(Zeta_vvod, &QPushButton::clicked, this, &TZigzag_parametry::Zeta_vvodClick);
 
     auto* entry = new QHBoxLayout;
