@@ -17,8 +17,6 @@ constexpr double k444f = 222;
 // so that 1000·1,001 m is 1001 mm and not the 1000,99999... of its binary.
 double toTypedMillimetres(double mm) { return finite(std::round(mm * 1e6) / 1e6); }
 
-QString count(std::int64_t value) { return QString::number(value); }
-
 // W = w_hv + 2·w_tap: the turns at the highest tap, which the layers must hold.
 std::int64_t turnsAtHighestTap(const TurnsState& turns) { return std::int64_t{turns.w_hv} + 2 * std::int64_t{turns.w_tap}; }
 
@@ -58,17 +56,17 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
     const std::int64_t W = turnsAtHighestTap(state.turns);
 
     hv.w_layer_hv = estimatedTurnsPerLayer(design, hv, k_t);
-    memo.add(QStringLiteral("Estimated number of loop in one layer HV winding, ") + count(hv.w_layer_hv));
+    memo.add(QStringLiteral("Estimated number of loop in one layer HV winding, ") + QString::number(hv.w_layer_hv));
     hv.n_layers_hv = roundCount(divide(static_cast<double>(W), hv.w_layer_hv));
-    memo.add(QStringLiteral("Calculation of the number of layers in the HV winding, ") + count(hv.n_layers_hv));
+    memo.add(QStringLiteral("Calculation of the number of layers in the HV winding, ") + QString::number(hv.n_layers_hv));
     hv.w_layer_hv = truncCount(divide(static_cast<double>(W), hv.n_layers_hv));
-    memo.add(QStringLiteral("The actual number of loop in one layer of HV winding, ") + count(hv.w_layer_hv));
+    memo.add(QStringLiteral("The actual number of loop in one layer of HV winding, ") + QString::number(hv.w_layer_hv));
 
     const std::int64_t extra = W % hv.n_layers_hv;
     hv.r_extra = static_cast<double>(extra);
     if (extra >= 1) {
-        memo.add(QStringLiteral("Add to ") + count(extra) + QStringLiteral(" layers, one loop of wire. ") +
-                 count(hv.n_layers_hv - extra) + QStringLiteral(" layers for ") + count(hv.w_layer_hv) +
+        memo.add(QStringLiteral("Add to ") + QString::number(extra) + QStringLiteral(" layers, one loop of wire. ") +
+                 QString::number(hv.n_layers_hv - extra) + QStringLiteral(" layers for ") + QString::number(hv.w_layer_hv) +
                  QStringLiteral(" loop of wire"));
     }
     hv.l_hv = finite(axialHeight(hv, k_t));
@@ -102,7 +100,7 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
     hv.delta_il = row->delta_il;
     memo.add(QStringLiteral("Interlayer insulation, Umin, V ") + formatF3(hv.U_il_min));
     memo.add(QStringLiteral("Interlayer insulation, Umax, V ") + formatF3(hv.U_il_max));
-    memo.add(QStringLiteral("Interlayer insulation, numb. of layers ") + count(roundHalfEven(hv.n_il)));
+    memo.add(QStringLiteral("Interlayer insulation, numb. of layers ") + QString::number(roundHalfEven(hv.n_il)));
     memo.add(QStringLiteral("Interlayer insulation, delta, mm ") + formatF3(hv.delta_il));
     hv.t_il = hv.n_il * hv.delta_il;
     memo.add(QStringLiteral("Thickness of the interlayer insulation HV mm ") + formatF3(hv.t_il));

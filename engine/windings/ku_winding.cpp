@@ -61,8 +61,6 @@ constexpr double kUpperTolerance = 1.1;
 constexpr int kStrandsWithoutWarning = 4;
 constexpr double kMaxStrands = std::numeric_limits<std::uint16_t>::max();
 
-QString count(std::int64_t value) { return QString::number(value); }
-
 // I_ku = per-unit current × I_lv, in A.
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     if (in.unbalanceItem == kTypedCurrentItem) return parseFloat(firstPointToComma(in.In)) * design.I_lv;
@@ -99,7 +97,7 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
     KuState& ku = state.ku;
     state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfFactor * design.B_rod * design.rod_area));
     ku.w_ku = roundCount(state.turns.w_lv / kLvTurnsPerKuTurn);
-    memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + count(ku.w_ku));
+    memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + QString::number(ku.w_ku));
 
     ku.last_I_ku = ku.I_ku;
     memo.add(QStringLiteral("Ток в обмотке КУ, А ") + formatF3(ku.I_ku));
@@ -126,7 +124,7 @@ void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2St
     LvState& lv = state.lv;
     ku.n_layers_ku = readLayerCount(in.n_sl);
     ku.w_layer_ku = roundCount(divide(ku.w_ku, ku.n_layers_ku));
-    memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + count(ku.w_layer_ku));
+    memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + QString::number(ku.w_layer_ku));
     lv.l_01 = parseFloat(in.l_01) / 1000;
     memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + formatF3(lv.l_01));
     lv.k_t = readLayingCoefficient(in.k_t);
@@ -179,7 +177,7 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
         ku.n_par_ku = toCount16(*strands);
         state.chosen_wire = record;
         memo.add(QStringLiteral("Выбраный тип провода обмотки КУ: ") + record.tip() + QStringLiteral(" ") +
-                 formatF3(record.s) + QStringLiteral("мм2 парал сечен a=") + count(ku.n_par_ku) +
+                 formatF3(record.s) + QStringLiteral("мм2 парал сечен a=") + QString::number(ku.n_par_ku) +
                  QStringLiteral(" Соответствует на ") + formatF3(pct) + QStringLiteral("%"));
         if (ku.n_par_ku > kStrandsWithoutWarning) {
             memo.add(QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
@@ -221,7 +219,7 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
     ku.ku_wire = state.chosen_wire;
     memo.add(QStringLiteral("Окончательно выбраный тип провода обмотки КУ: ") + ku.ku_wire.tip() +
              QStringLiteral(" ") + formatF3(ku.ku_wire.s) + QStringLiteral("мм2 парал сечен a=") +
-             count(ku.n_par_ku));
+             QString::number(ku.n_par_ku));
     // The layout below needs the strip's sides; a round wire has none.
     if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
         memo.add(QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите "

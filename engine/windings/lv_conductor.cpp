@@ -37,8 +37,6 @@ constexpr double kUpperTolerance = 1.1;
 constexpr double kMaxStrands = 8;
 constexpr int kStrandsWithoutWarning = 4;
 
-QString count(std::int64_t value) { return QString::number(value); }
-
 void setMaterialCoefficient(const QString& material, LvState& lv) {
     const WindingMaterial kind = windingMaterial(material);
     for (const MaterialCoefficient& row : kMaterialCoefficients) {
@@ -48,7 +46,7 @@ void setMaterialCoefficient(const QString& material, LvState& lv) {
 
 QString chosenWireLine(const WireRecord& record, int n_par) {
     return QStringLiteral("The chosen type of wire LV: ") + record.tip() + QStringLiteral(" ") + formatF3(record.s) +
-           QStringLiteral("mm2 parallel wires a=") + count(n_par);
+           QStringLiteral("mm2 parallel wires a=") + QString::number(n_par);
 }
 
 // Estimates: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
@@ -70,9 +68,9 @@ void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2Stat
     memo.add(QStringLiteral("Tentative section of wire, mm2: ") + formatF3(lv.s_est));
 
     lv.nlv = readLayerCount(in.n_sl);
-    memo.add(QStringLiteral("Number of layers of LV: ") + count(lv.nlv));
+    memo.add(QStringLiteral("Number of layers of LV: ") + QString::number(lv.nlv));
     lv.w_layer = roundCount(divide(state.turns.w_lv, lv.nlv));
-    memo.add(QStringLiteral("The number of loop in one layer winding: ") + count(lv.w_layer));
+    memo.add(QStringLiteral("The number of loop in one layer winding: ") + QString::number(lv.w_layer));
     lv.l_01 = parseFloat(in.l_01) / 1000;
     memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + formatF3(lv.l_01));
     lv.k_t = readLayingCoefficient(in.k_t);
@@ -165,7 +163,7 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
     lv.lv_wire = state.chosen_wire;
     memo.add(QStringLiteral("The final selection of the type of wire LV winding: ") + lv.lv_wire.tip() +
              QStringLiteral(" ") + formatF3(lv.lv_wire.s) + QStringLiteral("mm2 parallel wires a=") +
-             count(state.n_par));
+             QString::number(state.n_par));
     // The layout below needs the strip's sides; a round wire has none.
     if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
         memo.add(QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat "

@@ -34,8 +34,6 @@ std::uint16_t turnsCount(std::int64_t turns) {
 
 std::uint16_t roundTurns(double turns) { return turnsCount(roundHalfEven(turns)); }
 
-QString count(std::int64_t value) { return QString::number(value); }
-
 // U_hv_ph in V: the line voltage over √3 for a star HV (Y/Yn-0, Y/Zn-11),
 // the line voltage itself for a delta HV (D/Yn-0).
 double hvPhaseVoltage_V(const DesignState& design) {
@@ -61,7 +59,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
         if (design.scheme == kSchemeYZn11) numerator = numerator * kZigzagTurnsFactor;
         turns.w_lv = roundTurns(divide(numerator, design.B_rod * kEmfFactor * design.rod_area));
     }
-    memo.add(QStringLiteral("The number of loop in the winding of one phase LV ") + count(turns.w_lv));
+    memo.add(QStringLiteral("The number of loop in the winding of one phase LV ") + QString::number(turns.w_lv));
 
     turns.U_hv_ph = hvPhaseVoltage_V(design);
     memo.add(QStringLiteral("Higher winding phase voltage, V ") + formatF3(turns.U_hv_ph));
@@ -69,7 +67,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
     if (!state.lv_done) {
         turns.w_hv = roundTurns(divide(turns.U_hv_ph, design.B_rod * kEmfFactor * design.rod_area));
     }
-    memo.add(QStringLiteral("The number of loop in the winding of one phase HV ") + count(turns.w_hv));
+    memo.add(QStringLiteral("The number of loop in the winding of one phase HV ") + QString::number(turns.w_hv));
 
     if (!state.lv_done) {
         turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfFactor * design.rod_area);
@@ -83,7 +81,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
 
     // w_tap = Round(tap_step/100 · w_hv): HV turns of one tap step.
     turns.w_tap = toCount16(roundHalfEven(design.tap_step / 100 * turns.w_hv));
-    memo.add(QStringLiteral("Adjusting the number of loop at 2,5% HV ") + count(turns.w_tap));
+    memo.add(QStringLiteral("Adjusting the number of loop at 2,5% HV ") + QString::number(turns.w_tap));
 }
 
 // The whole tap table, written again at every attempt: position p has
@@ -92,11 +90,11 @@ void listTapTurns(int tapCount, TurnsState& turns, Report& memo) {
     const int positions = 2 * tapCount + 1;
     for (int p = 1; p <= positions; ++p) {
         const int m = stepsAbovePrincipal(tapCount, p);
-        memo.add(QStringLiteral("A-") + count(p) + QStringLiteral("=Whv+") + count(m) + QStringLiteral("*Wр"));
+        memo.add(QStringLiteral("A-") + QString::number(p) + QStringLiteral("=Whv+") + QString::number(m) + QStringLiteral("*Wр"));
         const std::uint16_t tapTurns = turnsCount(std::int64_t{turns.w_hv} + std::int64_t{turns.w_tap} * m);
         turns.tap_turns[tapIndex(p)] = tapTurns;
-        memo.add(count(turns.w_hv) + QStringLiteral("+") + count(m) + QStringLiteral("*") + count(turns.w_tap) +
-                 QStringLiteral("=") + count(tapTurns));
+        memo.add(QString::number(turns.w_hv) + QStringLiteral("+") + QString::number(m) + QStringLiteral("*") + QString::number(turns.w_tap) +
+                 QStringLiteral("=") + QString::number(tapTurns));
     }
 }
 
@@ -108,9 +106,9 @@ void correctHvTurns(int k, int m, double w_eff, const DesignState& design, Turns
     memo.add(QStringLiteral("loop ratio is out of range. We adjust the number of loop of HV winding"));
     turns.tap_turns[i] = roundTurns(w_eff * turns.k_u[i]);
     turns.w_hv = roundTurns(divide(turns.tap_turns[i], tapFactor(m, design.tap_step)));
-    memo.add(QStringLiteral("The number of loop in the winding of one phase HV after correction ") + count(turns.w_hv));
+    memo.add(QStringLiteral("The number of loop in the winding of one phase HV after correction ") + QString::number(turns.w_hv));
     turns.w_tap = toCount16(roundHalfEven(turns.w_hv * design.tap_step / 100));
-    memo.add(QStringLiteral("adjusting the number of loop at 2.5% after adjusting for HV ") + count(turns.w_tap));
+    memo.add(QStringLiteral("adjusting the number of loop at 2.5% after adjusting for HV ") + QString::number(turns.w_tap));
 }
 
 // One attempt at tap position k: U_tap = (1 + m·tap_step/100)·U_hv_ph,
@@ -122,7 +120,7 @@ void tryTapPosition(int k, int tapCount, DesignState& design, TurnsState& turns,
     const int i = tapIndex(k);
     const int m = stepsAbovePrincipal(tapCount, k);
     const double w_eff = effectiveLvTurns(turns.w_lv, design.scheme);
-    const QString position = count(k);
+    const QString position = QString::number(k);
 
     turns.U_tap[i] = tapFactor(m, design.tap_step) * turns.U_hv_ph;
     memo.add(QStringLiteral("Higher voltage output at ") + position + QStringLiteral(",V ") + formatF3(turns.U_tap[i]));
@@ -156,7 +154,7 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
         }
         if (!design.found) {
             memo.add(QStringLiteral("An accurate correction of the number of loop of the adjusting winding ") +
-                     count(k) + QStringLiteral(" HV winding fails"));
+                     QString::number(k) + QStringLiteral(" HV winding fails"));
         }
     }
 }

@@ -28,15 +28,13 @@ constexpr std::array<ConductorMaterial, 2> kConductorMaterials{{
 // tan 60° as the zigzag split has always taken it, a little below √3.
 constexpr double kSqrt3AsTaken = 1.7320508;
 
-QString count(std::int64_t value) { return QString::number(value); }
-
 QString shortConductor(const QString& prefix, const WireRecord& wire) {
     return prefix + wire.tip() + QLatin1Char(' ') + formatF3(wire.s);
 }
 
 // "<prefix><Tip> <s>x<n>x(<a>x<b>)/(<a+2δ>x<b+2δ>)": bare and insulated sides.
 QString rectangularConductor(const QString& prefix, const WireRecord& wire, int strands) {
-    return shortConductor(prefix, wire) + QLatin1Char('x') + count(strands) + QStringLiteral("x(") +
+    return shortConductor(prefix, wire) + QLatin1Char('x') + QString::number(strands) + QStringLiteral("x(") +
            formatF3(wire.a) + QLatin1Char('x') + formatF3(wire.b) + QStringLiteral(")/(") +
            formatF3(wire.a + wire.delta2) + QLatin1Char('x') + formatF3(wire.b + wire.delta2) + QLatin1Char(')');
 }
@@ -57,12 +55,12 @@ void addConductorMass(const QString& material, double D_out, double D_in, int w,
 void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& memo) {
     const KuState& ku = state.ku;
     memo.add(QStringLiteral("Compensating winding device (KU):"));
-    memo.add(QStringLiteral("Number of loop of winding KU:") + count(ku.w_ku));
-    memo.add(QStringLiteral("Number of coils KU: ") + count(ku.n_k_ku + 1));
-    memo.add(QStringLiteral("The number of layers KU: ") + count(ku.n_layers_ku));
-    memo.add(QStringLiteral("In ") + count(ku.n_layers_ku) + QStringLiteral(" layers of the number of loop is: ") +
-             count(ku.w_layer_ku));
-    memo.add(QStringLiteral("Parallel wires:") + count(ku.n_par_ku));
+    memo.add(QStringLiteral("Number of loop of winding KU:") + QString::number(ku.w_ku));
+    memo.add(QStringLiteral("Number of coils KU: ") + QString::number(ku.n_k_ku + 1));
+    memo.add(QStringLiteral("The number of layers KU: ") + QString::number(ku.n_layers_ku));
+    memo.add(QStringLiteral("In ") + QString::number(ku.n_layers_ku) + QStringLiteral(" layers of the number of loop is: ") +
+             QString::number(ku.w_layer_ku));
+    memo.add(QStringLiteral("Parallel wires:") + QString::number(ku.n_par_ku));
     memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), ku.ku_wire, ku.n_par_ku));
     addConductorMass(in.material, ku.D_ku_out, ku.D_ku_in, ku.w_ku, ku.n_par_ku, ku.ku_wire.s, state.report.m_ku,
                      memo);
@@ -71,7 +69,7 @@ void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& m
     memo.add(QStringLiteral("The outer diameter of the coil KU, mm ") + formatF1(ku.D_ku_out));
     if (ku.n_layers_ku > 1) {
         const BoardRow& board = boardRow(in.boardIndex);
-        memo.add(QStringLiteral("Insulation between coil layers KU: electric board ") + count(board.layers) +
+        memo.add(QStringLiteral("Insulation between coil layers KU: electric board ") + QString::number(board.layers) +
                  QStringLiteral(" in the layer (s) on ") + formatF3(board.thickness_mm) + QStringLiteral(" mm"));
     }
 }
@@ -83,9 +81,9 @@ void writeZigzagSplit(Stage2State& state, Report& memo) {
     const double tanBeta = std::tan(state.beta);
     const std::uint16_t w_lv = state.turns.w_lv;
     state.report.w_z1 = roundCount(divide(2 * tanBeta, tanBeta + kSqrt3AsTaken) * w_lv);
-    memo.add(QStringLiteral("Number of winding loop I: ") + count(state.report.w_z1));
+    memo.add(QStringLiteral("Number of winding loop I: ") + QString::number(state.report.w_z1));
     state.report.w_z2 = toCount16(std::int64_t{w_lv} - state.report.w_z1);
-    memo.add(QStringLiteral("Number of winding loop II: ") + count(state.report.w_z2));
+    memo.add(QStringLiteral("Number of winding loop II: ") + QString::number(state.report.w_z2));
 }
 
 void writeLvSection(const WindingReportInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
@@ -93,34 +91,34 @@ void writeLvSection(const WindingReportInputs& in, const DesignState& design, St
     const std::uint16_t w_lv = state.turns.w_lv;
     memo.add(QStringLiteral("Winding the lower voltage (LV):"));
     memo.add(QStringLiteral("HH voltage, kV: ") + formatF1(design.U_lv));
-    memo.add(QStringLiteral("Number of loop of winding LV:") + count(w_lv));
+    memo.add(QStringLiteral("Number of loop of winding LV:") + QString::number(w_lv));
     if (design.scheme == kSchemeYZn11) writeZigzagSplit(state, memo);
-    memo.add(QStringLiteral("Number of coils LV: ") + count(lv.n_k + 1));
-    memo.add(QStringLiteral("Number of layers LV: ") + count(lv.nlv));
-    memo.add(QStringLiteral("In ") + count(lv.nlv) + QStringLiteral(" layers of the number of loop is: ") +
-             count(lv.w_layer));
-    memo.add(QStringLiteral("Parallel wires:") + count(state.n_par));
+    memo.add(QStringLiteral("Number of coils LV: ") + QString::number(lv.n_k + 1));
+    memo.add(QStringLiteral("Number of layers LV: ") + QString::number(lv.nlv));
+    memo.add(QStringLiteral("In ") + QString::number(lv.nlv) + QStringLiteral(" layers of the number of loop is: ") +
+             QString::number(lv.w_layer));
+    memo.add(QStringLiteral("Parallel wires:") + QString::number(state.n_par));
     memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), lv.lv_wire, state.n_par));
     addConductorMass(in.material, lv.D_lv_out, lv.D_lv_in, w_lv, state.n_par, lv.lv_wire.s, state.report.m_lv, memo);
     memo.add(QStringLiteral("Axial dimension of the winding LV, mm ") + formatF1(lv.l_lv));
     memo.add(QStringLiteral("The inner diameter of the coil LV, mm ") + formatF1(lv.D_lv_in));
     memo.add(QStringLiteral("The outer diameter of the coil LV, mm ") + formatF1(lv.D_lv_out));
     const BoardRow& board = boardRow(in.boardIndex);
-    memo.add(QStringLiteral("Insulation between winding layers LV: ") + count(board.layers) + QStringLiteral("слоев ") +
+    memo.add(QStringLiteral("Insulation between winding layers LV: ") + QString::number(board.layers) + QStringLiteral("слоев ") +
              formatF3(board.thickness_mm) + QStringLiteral(" mm"));
 }
 
 void writeHvLayers(const HvState& hv, Report& memo) {
     if (hv.r_extra >= 1) {
         const std::int64_t fuller = truncate(hv.r_extra);
-        memo.add(QStringLiteral("In ") + count(hv.n_layers_hv - fuller) +
-                 QStringLiteral(" layers of the number of loop: ") + count(hv.w_layer_hv));
-        memo.add(QStringLiteral("In ") + count(fuller) + QStringLiteral(" layers of the number of loop: ") +
-                 count(hv.w_layer_hv + 1));
+        memo.add(QStringLiteral("In ") + QString::number(hv.n_layers_hv - fuller) +
+                 QStringLiteral(" layers of the number of loop: ") + QString::number(hv.w_layer_hv));
+        memo.add(QStringLiteral("In ") + QString::number(fuller) + QStringLiteral(" layers of the number of loop: ") +
+                 QString::number(hv.w_layer_hv + 1));
         return;
     }
-    memo.add(QStringLiteral("В ") + count(hv.n_layers_hv) + QStringLiteral(" layers of the number of loop: ") +
-             count(hv.w_layer_hv));
+    memo.add(QStringLiteral("В ") + QString::number(hv.n_layers_hv) + QStringLiteral(" layers of the number of loop: ") +
+             QString::number(hv.w_layer_hv));
 }
 
 // Turns between the line terminal and tap terminal p: position 1 is the
@@ -133,11 +131,11 @@ void writeTapTurns(const DesignState& design, Stage2State& state, Report& memo) 
     }
     for (int p = 1; p <= positions; ++p) {
         const int k = design.tap_count + 1 - p;
-        memo.add(QStringLiteral("A-") + count(p) + QStringLiteral("=Wвн+") + count(k) + QStringLiteral("*Wр"));
+        memo.add(QStringLiteral("A-") + QString::number(p) + QStringLiteral("=Wвн+") + QString::number(k) + QStringLiteral("*Wр"));
         const std::uint16_t tapTurns = toCount16(std::int64_t{turns.w_hv} + std::int64_t{turns.w_tap} * k);
         turns.tap_turns[static_cast<std::size_t>(p - 1)] = tapTurns;
-        memo.add(count(turns.w_hv) + QLatin1Char('+') + count(k) + QLatin1Char('*') + count(turns.w_tap) +
-                 QLatin1Char('=') + count(tapTurns));
+        memo.add(QString::number(turns.w_hv) + QLatin1Char('+') + QString::number(k) + QLatin1Char('*') + QString::number(turns.w_tap) +
+                 QLatin1Char('=') + QString::number(tapTurns));
     }
 }
 
@@ -145,11 +143,11 @@ void writeHvSection(const WindingReportInputs& in, const DesignState& design, St
     const HvState& hv = state.hv;
     memo.add(QStringLiteral("Winding high-voltage (HV):"));
     memo.add(QStringLiteral("Voltage HV, kV: ") + formatF1(design.U_hv));
-    memo.add(QStringLiteral("Number of loop of HV winding:") + count(state.turns.w_hv));
-    memo.add(QStringLiteral("Number of coils HV: ") + count(hv.n_k_hv + 1));
-    memo.add(QStringLiteral("The number of layers HV: ") + count(hv.n_layers_hv));
+    memo.add(QStringLiteral("Number of loop of HV winding:") + QString::number(state.turns.w_hv));
+    memo.add(QStringLiteral("Number of coils HV: ") + QString::number(hv.n_k_hv + 1));
+    memo.add(QStringLiteral("The number of layers HV: ") + QString::number(hv.n_layers_hv));
     writeHvLayers(hv, memo);
-    memo.add(QStringLiteral("Parallel wires:") + count(hv.n_par_hv));
+    memo.add(QStringLiteral("Parallel wires:") + QString::number(hv.n_par_hv));
     const QString prefix = QStringLiteral("Type and size of the wires: ");
     memo.add(hv.hv_wire.isRound() ? shortConductor(prefix, hv.hv_wire)
                                   : rectangularConductor(prefix, hv.hv_wire, hv.n_par_hv));
@@ -159,7 +157,7 @@ void writeHvSection(const WindingReportInputs& in, const DesignState& design, St
     memo.add(QStringLiteral("The inner diameter of the coil HV, mm ") + formatF1(hv.D_hv_in));
     memo.add(QStringLiteral("The outer diameter of the coil HV, mm ") + formatF1(hv.D2od));
     memo.add(QStringLiteral("Insulation between the layers of HV winding: electric board ") +
-             count(roundHalfEven(hv.n_il)) + QStringLiteral(" слоев ") + formatF1(hv.delta_il) +
+             QString::number(roundHalfEven(hv.n_il)) + QStringLiteral(" слоев ") + formatF1(hv.delta_il) +
              QStringLiteral(" mm"));
     memo.add(QStringLiteral("The number of loop between terminals HV winding:"));
     writeTapTurns(design, state, memo);
