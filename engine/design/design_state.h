@@ -10,6 +10,14 @@ inline constexpr std::int32_t kSchemeYYn0 = 1;
 inline constexpr std::int32_t kSchemeYZn11 = 2;
 inline constexpr std::int32_t kSchemeDYn0 = 3;
 
+// EMF of one turn E = 4.44·f·B·A; with f = 50 Hz the factor 4.44·50 = 222
+// gives volts per turn from B in T and the rod section A in m².
+inline constexpr double kEmfPerTurnFactor = 222.0;
+
+// √3, the line over the phase voltage of a star winding, as the program
+// has always stored it.
+inline constexpr double kSqrt3Stored = 1.7320508075689;
+
 // What Stage I leaves for Stage II: one record per run, zero at start and
 // never cleared, overwritten field by field by each calculation. Lengths in
 // metres, voltages in kV, currents in A, powers in kVA, W or VA, inductions

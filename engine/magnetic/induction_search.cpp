@@ -69,10 +69,8 @@ private:
         return lookUp(s_.B_rod, kRodLines, s_.p_rod, s_.q_rod, s_.qz_rod);
     }
 
-    // The yoke carries the rod's flux, so its induction follows the rod's
-    // in the ratio of the two steel sections.
     bool lookUpYoke() {
-        s_.B_yoke = finite(divide(s_.rod_area, s_.yoke_area) * s_.B_rod);
+        s_.B_yoke = yokeInduction(s_);
         return lookUp(s_.B_yoke, kYokeLines, s_.p_yoke, s_.q_yoke, s_.qz_yoke);
     }
 
@@ -178,6 +176,10 @@ private:
 
 bool searchInduction(const SteelEntry& steel, DesignState& state, Report& report) {
     return InductionSearch(steel, state, report).run();
+}
+
+double yokeInduction(const DesignState& state) {
+    return finite(divide(state.rod_area, state.yoke_area) * state.B_rod);
 }
 
 }  // namespace dravik

@@ -23,4 +23,8 @@ inline constexpr int kMaxLossesPasses = 10000;
 // report line and returns false.
 bool searchInduction(const SteelEntry& steel, DesignState& state, Report& report);
 
+// The yoke carries the rod's flux, so its induction follows the rod's in the
+// ratio of the two steel sections: rod_area / yoke_area * B_rod.
+double yokeInduction(const DesignState& state);
+
 }  // namespace dravik

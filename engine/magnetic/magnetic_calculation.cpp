@@ -24,8 +24,7 @@ constexpr std::array<double, 2> kFillFactors{0.93, 0.97};
 // The power estimate from the rod diameter: S = 3 * (D_cm / 5)^4, kVA.
 constexpr double kEstimateDivisor = 5.0;
 
-// sqrt 3 as the LV phase voltage takes it; the currents use 3^0.5.
-constexpr double kSqrt3Stored = 1.7320508075689;
+// The LV phase voltage takes √3 as stored (kSqrt3Stored); the currents use 3^0.5.
 
 // Steel density 7650 kg/m3 over the three rods and the two yokes.
 constexpr double kRodsDensity = 22950;
@@ -177,12 +176,11 @@ void writeRecommendedInduction(int steelIndex, const SteelEntry& steel, DesignSt
     addValueLine(report, kRecommendedInduction, s.B_rod);
 }
 
-// The yoke carries the rod's flux: B_yoke = rod_area / yoke_area * B_rod.
-// Masses of steel: G_rod = rod_area * 3 * 7650 * Lc_razm over the three
-// rods; a yoke spans L_yoke = 2 * C + A1, and G_yoke = yoke_area * 2 * 7650
-// * L_yoke over the two yokes (kg, m).
+// The yoke induction, then the masses of steel: G_rod = rod_area * 3 * 7650
+// * Lc_razm over the three rods; a yoke spans L_yoke = 2 * C + A1, and
+// G_yoke = yoke_area * 2 * 7650 * L_yoke over the two yokes (kg, m).
 void writeYokeInductionAndMasses(DesignState& s, Report& report) {
-    s.B_yoke = finite(divide(s.rod_area, s.yoke_area) * s.B_rod);
+    s.B_yoke = yokeInduction(s);
     addValueLine(report, kYokeInduction, s.B_yoke);
     s.G_rod = finite(s.rod_area * kRodsDensity * s.Lc_razm);
     addValueLine(report, kRodMass, s.G_rod);

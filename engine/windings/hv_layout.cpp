@@ -10,9 +10,6 @@
 namespace dravik {
 namespace {
 
-// EMF of one turn per unit of flux: 4.44 · 50 Hz.
-constexpr double k444f = 222;
-
 // A length in mm that came from a decimal text, to the nearest nanometre,
 // so that 1000·1,001 m is 1001 mm and not the 1000,99999... of its binary.
 double toTypedMillimetres(double mm) { return finite(std::round(mm * 1e6) / 1e6); }
@@ -86,7 +83,7 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
 // taken as the voltage between turns of neighbouring layers.
 bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
-    hv.U_il = finite(k444f * design.B_rod * design.rod_area * hv.w_layer_hv);
+    hv.U_il = finite(kEmfPerTurnFactor * design.B_rod * design.rod_area * hv.w_layer_hv);
     memo.add(QStringLiteral("We define the maximum voltage between loop in two neighboring layers HV winding, V ") +
              formatF3(hv.U_il));
     const InterlayerRow* row = findInterlayerRow(hv.U_il);

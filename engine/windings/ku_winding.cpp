@@ -20,9 +20,6 @@ namespace {
 constexpr int kTypedCurrentItem = 3;
 constexpr std::array<double, 3> kKuCurrentPerUnit{0.623, 0.066, 0.623};
 
-// EMF of one turn per tesla and m² of rod section: 4.44·f with f = 50 Hz.
-constexpr double kEmfFactor = 222.0;
-
 // The KU winding has a third of the LV star turns.
 constexpr double kLvTurnsPerKuTurn = 3;
 
@@ -95,7 +92,7 @@ bool mayProceed(const QString& material, Stage2State& state, Report& memo) {
 // to the smallest strip the KU is wound of.
 void turnsAndSection(const QString& material, const DesignState& design, Stage2State& state, Report& memo) {
     KuState& ku = state.ku;
-    state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfFactor * design.B_rod * design.rod_area));
+    state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfPerTurnFactor * design.B_rod * design.rod_area));
     ku.w_ku = roundCount(state.turns.w_lv / kLvTurnsPerKuTurn);
     memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + QString::number(ku.w_ku));
 

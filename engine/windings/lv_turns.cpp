@@ -8,13 +8,6 @@
 namespace dravik {
 namespace {
 
-// EMF of one turn E = 4.44·f·B·A; with f = 50 Hz the factor 4.44·50 = 222
-// gives volts per turn from B in T and the rod section A in m².
-constexpr double kEmfFactor = 222.0;
-
-// Line voltage over phase voltage of a star winding, as stored.
-constexpr double kSqrt3 = 1.7320508075689;
-
 // The induction the turns give may lie 5 % either side of the design value.
 constexpr double kInductionLow = 0.95;
 constexpr double kInductionHigh = 1.05;
@@ -38,7 +31,7 @@ std::uint16_t roundTurns(double turns) { return turnsCount(roundHalfEven(turns))
 // the line voltage itself for a delta HV (D/Yn-0).
 double hvPhaseVoltage_V(const DesignState& design) {
     if (design.scheme == kSchemeDYn0) return design.U_hv * 1000;
-    return design.U_hv * 1000 / kSqrt3;
+    return design.U_hv * 1000 / kSqrt3Stored;
 }
 
 // Voltage of tap position m steps above the principal tap, over the
@@ -57,7 +50,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
     if (!state.lv_done) {
         double numerator = design.U_lv_ph * 1000;
         if (design.scheme == kSchemeYZn11) numerator = numerator * kZigzagTurnsFactor;
-        turns.w_lv = roundTurns(divide(numerator, design.B_rod * kEmfFactor * design.rod_area));
+        turns.w_lv = roundTurns(divide(numerator, design.B_rod * kEmfPerTurnFactor * design.rod_area));
     }
     memo.add(QStringLiteral("The number of loop in the winding of one phase LV ") + QString::number(turns.w_lv));
 
@@ -65,12 +58,12 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
     memo.add(QStringLiteral("Higher winding phase voltage, V ") + formatF3(turns.U_hv_ph));
 
     if (!state.lv_done) {
-        turns.w_hv = roundTurns(divide(turns.U_hv_ph, design.B_rod * kEmfFactor * design.rod_area));
+        turns.w_hv = roundTurns(divide(turns.U_hv_ph, design.B_rod * kEmfPerTurnFactor * design.rod_area));
     }
     memo.add(QStringLiteral("The number of loop in the winding of one phase HV ") + QString::number(turns.w_hv));
 
     if (!state.lv_done) {
-        turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfFactor * design.rod_area);
+        turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
         std::int64_t w_lv = turns.w_lv;
         if (kInductionLow * design.B_rod > turns.B_turns) w_lv = w_lv + 1;
         if (kInductionHigh * design.B_rod < turns.B_turns) w_lv = w_lv - 1;
@@ -163,7 +156,7 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
 // checked against the ±5 % band, becomes the rod induction.
 void finalInduction(DesignState& design, Stage2State& state, Report& memo) {
     TurnsState& turns = state.turns;
-    if (!state.lv_done) turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfFactor * design.rod_area);
+    if (!state.lv_done) turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
     memo.add(QStringLiteral("Induction-check the results of the calculation of the number of loop, T ") +
              formatF3(turns.B_turns));
     if (kInductionLow * design.B_rod > turns.B_turns || turns.B_turns > kInductionHigh * design.B_rod) {
