@@ -364,7 +364,6 @@ Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Ef
 void TEtapII::applyEffects(const Stage2Effects& effects) {
     if (effects.catalogueControlsEnabled) setCatalogueControlsEnabled(*effects.catalogueControlsEnabled);
     if (effects.parallelSpinEnabled) SE_a->setEnabled(*effects.parallelSpinEnabled);
-    if (effects.calculateLvEnabled) RaschetObmotki_NN->setEnabled(*effects.calculateLvEnabled);
     if (effects.calculateHvEnabled) Rasch_Obmotok->setEnabled(*effects.calculateHvEnabled);
     if (effects.calculateKuEnabled) Raschet_KU->setEnabled(*effects.calculateKuEnabled);
     if (effects.shapeToRect) selectSilently(CB_c_r, kRectShape);

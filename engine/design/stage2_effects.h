@@ -11,7 +11,6 @@ struct Stage2Effects {
     // SG_Sech, Ed_search, Serch_provod, CB_c_r, But_Seh, Delet_provod, Redakt_provod.
     std::optional<bool> catalogueControlsEnabled;
     std::optional<bool> parallelSpinEnabled;   // SE_a
-    std::optional<bool> calculateLvEnabled;    // RaschetObmotki_NN
     std::optional<bool> calculateHvEnabled;    // Rasch_Obmotok
     std::optional<bool> calculateKuEnabled;    // Raschet_KU
     bool shapeToRect = false;                  // CB_c_r back to "rect"
