@@ -32,7 +32,7 @@ constexpr int kDefaultSteelPosition = 2;
 
 // Point rows a visit starts with, a loaded steel fills, and a workbook fills.
 constexpr int kStartPoints = 25;
-constexpr int kWorkbookPoints = 13;
+constexpr int kWorkbookPoints = kCurveSheetRows;
 // What the spin edits show after a new steel was stored.
 constexpr int kPointsAfterAdding = 4;
 constexpr int kMinPoints = 1;
@@ -260,19 +260,13 @@ void TStalj_dobavitj_redaktirovatj::CB_Tip_EditChange() {
     Vvod_stalj_edit->setEnabled(true);
     Stalj_vvod->setEnabled(false);
 
-    const std::vector<SteelEntry>& entries = context_.steels.entries();
-    int matched = 0;
-    for (int k = 1; k <= context_.steels.storedCount(); ++k) {
-        if (entries[static_cast<std::size_t>(SteelCatalogue::kBuiltinCount + k - 1)].name == chosen) matched = k;
-    }
-    if (matched > 0) loadStoredSteel(matched);
+    if (const int matched = context_.steels.storedIndexOf(chosen); matched > 0) loadStoredSteel(matched);
 }
 
 // A stored steel's 25 points go into rows 1..25 of the three grids, in the
 // report's number format, so that saving them unchanged reads them back.
 void TStalj_dobavitj_redaktirovatj::loadStoredSteel(int storedIndex) {
-    const SteelEntry& steel =
-        context_.steels.entries()[static_cast<std::size_t>(SteelCatalogue::kBuiltinCount + storedIndex - 1)];
+    const SteelEntry& steel = context_.steels.storedEntry(storedIndex);
     for (int i = 0; i < kGrids; ++i) setPointCount(i, kStartPoints);
     edit_index = storedIndex;
     setTextIfChanged(Ed_Tip, steel.name);

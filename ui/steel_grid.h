@@ -14,7 +14,7 @@ namespace dravik {
 // hidden, until the count grows again.
 class CurveGrid : public QTableWidget {
 public:
-    static constexpr int kPointRows = 100;
+    static constexpr int kPointRows = kPointRoom;
 
     CurveGrid(const QString& name, const QString& inductionHead, const QString& valueHead, QWidget* parent);
 

@@ -11,6 +11,9 @@
 #include <optional>
 
 namespace dravik {
+
+static_assert(SteelCatalogue::kBuiltinCount == static_cast<int>(kBuiltinGrades.size()));
+
 namespace {
 
 // A new steel's characteristic starts above 0.1 T, so no-data rows entered
@@ -92,6 +95,14 @@ QStringList SteelCatalogue::names() const {
     return names;
 }
 
+int SteelCatalogue::storedIndexOf(const QString& name) const {
+    int matched = 0;
+    for (int k = 1; k <= storedCount_; ++k) {
+        if (storedEntry(k).name == name) matched = k;
+    }
+    return matched;
+}
+
 QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QStringLiteral("Stal.dat")); }
 
 // Order of the checks: the curves, the name, the thickness; none of them
@@ -133,7 +144,7 @@ void SteelCatalogue::replace(int storedIndex, const SteelInput& steel) {
     const CheckedSteel checked = check(steel, kReplaceLowerCut_T);
 
     storeInImage(storedIndex, checked);
-    entries_[static_cast<std::size_t>(kBuiltinCount + storedIndex - 1)] = image_.entry(storedIndex);
+    entries_[storedPosition(storedIndex)] = image_.entry(storedIndex);
     save();
 }
 

@@ -25,7 +25,6 @@ class SteelCatalogue {
 public:
     static constexpr int kBuiltinCount = 4;
     static constexpr int kMaxStoredSteels = stal::kPointCountRoom;  // the point-count table's room
-    static constexpr int kCurvePointsScanned = kCurvePoints;        // curve_points
 
     SteelCatalogue();  // the built-in grades only
 
@@ -36,6 +35,10 @@ public:
     const std::vector<SteelEntry>& entries() const { return entries_; }
     QStringList names() const;
     int storedCount() const { return storedCount_; }
+    // Stored steel k (1..storedCount()), as the editor numbers them.
+    const SteelEntry& storedEntry(int k) const { return entries_[storedPosition(k)]; }
+    // The last stored steel named `name`, 0 when none is.
+    int storedIndexOf(const QString& name) const;
     QString filePath() const;
 
     // Adds a stored steel (lower cut 0.1 T) / replaces stored steel
@@ -47,6 +50,7 @@ public:
     void replace(int storedIndex, const SteelInput& steel);
 
 private:
+    static std::size_t storedPosition(int k) { return static_cast<std::size_t>(kBuiltinCount + k - 1); }
     struct CheckedSteel;
     static CheckedSteel check(const SteelInput& steel, double lowerCut_T);
     void storeInImage(int k, const CheckedSteel& steel);

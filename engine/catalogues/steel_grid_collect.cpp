@@ -11,7 +11,7 @@ namespace {
 const QString kNoDataText = QStringLiteral("0,01");
 
 constexpr int kMinRows = 1;
-constexpr int kMaxRows = 100;
+constexpr int kMaxRows = kPointRoom;
 
 // Rows at the end of the counted range whose induction is blank are not
 // part of the curve: the user filled fewer rows than the spin edit shows.

@@ -13,8 +13,8 @@ inline const QString kBlankMarker = QStringLiteral(" ");
 
 // The texts of one curve grid as the steel editor holds them.
 struct CurveGridTexts {
-    int rowCount = 25;                              // the grid's spin edit: rows 1..rowCount are the curve
-    std::array<std::array<QString, 2>, 100> cells;  // cells[r-1] is grid row r (columns 0: B, 1: value)
+    int rowCount = kCurvePoints;                          // the grid's spin edit: rows 1..rowCount are the curve
+    std::array<std::array<QString, 2>, kPointRoom> cells;  // cells[r-1] is grid row r (columns 0: B, 1: value)
 };
 
 // What "Introduce a new type of steel" and "Save the changes" collect from

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogues/provod_file.h"
 #include "design/wire_record.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ namespace dravik {
 // as an addition.
 class WireTable {
 public:
-    static constexpr int kCapacity = 5000;
+    static constexpr int kCapacity = kProvodCapacity;
 
     // Loads <folder>/Provod.dat. When the file is missing, the catalogue
     // shipped with the program (`shippedCatalogue`) is copied in and loaded;

@@ -24,8 +24,6 @@ namespace {
 // The curve sheets in the order of the editor's grids: losses p, magnetising
 // power in the rod q, magnetising power in the butt joint qz.
 constexpr std::array<QStringView, 3> kCurveSheetNames{u"Лист1", u"Лист2", u"Лист3"};
-constexpr qint64 kCurveRows = 13;
-constexpr qint64 kCurveColumns = 2;
 
 // A spreadsheet cell holds at most this many characters; more means a forged file.
 constexpr qsizetype kMaxCellText = 32767;
@@ -178,7 +176,7 @@ QString booleanText(QStringView stored) {
 // Placing a cell into the curve block A1:B13.
 
 bool inCurveBlock(qint64 row, qint64 column) {
-    return row >= 1 && row <= kCurveRows && column >= 1 && column <= kCurveColumns;
+    return row >= 1 && row <= kCurveSheetRows && column >= 1 && column <= kCurveSheetColumns;
 }
 
 // Row and column counters advance by repeat counts that a file may forge
@@ -537,7 +535,7 @@ bool isCell(const QXmlStreamReader& xml) {
 // Reads a <table:table-row> that starts at `firstRow`; returns the row after it.
 qint64 readOdsRow(QXmlStreamReader& xml, qint64 firstRow, CurveSheet& sheet) {
     const qint64 rowRepeat = countAttribute(xml, kTableNs, QLatin1StringView("number-rows-repeated"));
-    const qint64 lastRow = std::min(advance(firstRow, rowRepeat) - 1, kCurveRows);
+    const qint64 lastRow = std::min(advance(firstRow, rowRepeat) - 1, qint64{kCurveSheetRows});
     qint64 column = 1;
     while (nextChild(xml)) {
         if (!isCell(xml)) {
@@ -545,7 +543,7 @@ qint64 readOdsRow(QXmlStreamReader& xml, qint64 firstRow, CurveSheet& sheet) {
             continue;
         }
         const qint64 columnRepeat = countAttribute(xml, kTableNs, QLatin1StringView("number-columns-repeated"));
-        const qint64 lastColumn = std::min(advance(column, columnRepeat) - 1, kCurveColumns);
+        const qint64 lastColumn = std::min(advance(column, columnRepeat) - 1, qint64{kCurveSheetColumns});
         const QString text = readOdsCell(xml);
         for (qint64 row = firstRow; row <= lastRow; ++row) {
             for (qint64 c = column; c <= lastColumn; ++c) sheet[row - 1][c - 1] = text;

@@ -8,7 +8,9 @@ namespace dravik {
 
 // The cells A1:B13 of one sheet as texts: rows 1..13, columns 1 (induction)
 // and 2 (the curve's value). curveSheet[r-1][c-1] is cell (r, c).
-using CurveSheet = std::array<std::array<QString, 2>, 13>;
+inline constexpr int kCurveSheetRows = 13;
+inline constexpr int kCurveSheetColumns = 2;
+using CurveSheet = std::array<std::array<QString, kCurveSheetColumns>, kCurveSheetRows>;
 
 // A curve workbook is a few kilobytes; more than this many bytes to unpack
 // (or on disk) means the file is not one and reading stops.
