@@ -60,9 +60,8 @@ std::optional<int> standardDiameterIndex(double D_m) {
     return std::nullopt;
 }
 
-// Whole millimetres of a size given in thousandths of a millimetre; a true
-// half rounds up.
-QString wholeMillimetres(int thousandths) { return QString::number((thousandths + 500) / 1000); }
+// Whole millimetres of a size given in thousandths of a millimetre.
+QString wholeMillimetres(int thousandths) { return formatWholeRoundedAway(thousandths / 1000.0L); }
 
 QString millimetresText(int millimetres) { return QString::number(millimetres); }
 
