@@ -1,8 +1,8 @@
 # Start-up of the program against a bare Qt Widgets window, both offscreen.
-add_executable(bare_window ${PROJECT_SOURCE_DIR}/bench/bare_window.cpp)
+add_executable(bare_window bare_window.cpp)
 target_link_libraries(bare_window PRIVATE Qt6::Widgets)
 
-add_executable(startup_bench ${PROJECT_SOURCE_DIR}/bench/startup_bench.cpp)
+add_executable(startup_bench startup_bench.cpp)
 target_link_libraries(startup_bench PRIVATE engine Qt6::Core)
 target_compile_definitions(startup_bench PRIVATE
   DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>"

@@ -1,4 +1,4 @@
-dravik_engine_tests(common_tests
+dravik_tests(common_tests
   common/number_text_test.cpp
   common/guards_test.cpp
   common/cp1251_test.cpp

@@ -9,10 +9,8 @@ foreach(area stage1 stage2 wire_entry steel_editor ku_zigzag design)
   include(gui/${area}.cmake)
 endforeach()
 
-add_executable(gui_tests ${GUI_TEST_SOURCES})
-target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+dravik_tests(gui_tests ${GUI_TEST_SOURCES} ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 # QuaZip: the steel editor's import tests write their own workbooks.
-target_link_libraries(gui_tests PRIVATE engine Qt6::Core QuaZip::QuaZip GTest::gtest GTest::gtest_main)
+target_link_libraries(gui_tests PRIVATE engine Qt6::Core QuaZip::QuaZip)
 target_compile_definitions(gui_tests PRIVATE DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>")
 add_dependencies(gui_tests dravik)
-gtest_discover_tests(gui_tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,4 +1,4 @@
-dravik_engine_tests(hv_report_tests
+dravik_tests(hv_report_tests
   hv_report/hv_test_support.h
   hv_report/hv_tables_test.cpp
   hv_report/hv_conductor_search_test.cpp

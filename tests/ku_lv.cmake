@@ -1,4 +1,4 @@
-dravik_engine_tests(ku_lv_tests
+dravik_tests(ku_lv_tests
   ku_lv/ku_lv_support.h
   ku_lv/lv_turns_test.cpp
   ku_lv/lv_calculation_test.cpp

@@ -1,4 +1,4 @@
-dravik_engine_tests(magnetic_tests
+dravik_tests(magnetic_tests
   magnetic/test_steels.h magnetic/test_steels.cpp
   magnetic/report_lines.h
   magnetic/rated_data_test.cpp
@@ -7,4 +7,4 @@ dravik_engine_tests(magnetic_tests
   magnetic/magnetic_calculation_test.cpp
   magnetic/core_geometry_test.cpp
 )
-target_link_libraries(magnetic_tests PRIVATE engine_magnetic)
+target_link_libraries(magnetic_tests PRIVATE engine_magnetic engine_steel)

@@ -1,5 +1,5 @@
 # Electrical-steel catalogue: curves, the Stal.dat record, the catalogue.
-dravik_engine_tests(steel_tests
+dravik_tests(steel_tests
   steel/steel_curves_test.cpp
   steel/stal_file_test.cpp
   steel/steel_catalogue_test.cpp

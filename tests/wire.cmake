@@ -1,6 +1,6 @@
 # Winding-wire catalogue: Provod.dat, grouping, the table, entry, search and
 # the shipped wire range.
-dravik_engine_tests(wire_tests
+dravik_tests(wire_tests
   wire/wire_samples.h
   wire/wire_grouping_test.cpp
   wire/provod_file_test.cpp

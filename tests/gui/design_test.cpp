@@ -16,10 +16,8 @@
 // insulation, KU winding, masses and zigzag split), reading the shipped wire
 // range in its grouped order and printing with the report's number forms.
 // The comments give a few of the figures by hand as well.
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
 
 QStringList expectedMemo(const char* name) {
     QFile file(QStringLiteral(DRAVIK_DESIGN_EXPECTED_DIR "/") + QLatin1String(name));
@@ -128,4 +126,4 @@ TEST(WholeDesign, StarDesignWithKuAndThreeTapStepsOfTwoPercent) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

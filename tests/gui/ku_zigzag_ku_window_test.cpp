@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
 
 // A D/Yn-0 design of the standard 100 kVA core takes the KU into account, so
 // Stage II offers "Calculation KU", which opens the KU window.
@@ -152,4 +150,4 @@ TEST(KuWindow, WithoutAPickTheFirstCatalogueWireIsTheChosenOne) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

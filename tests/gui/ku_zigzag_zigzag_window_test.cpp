@@ -1,15 +1,12 @@
-#include "gui/script_session.h"
+#include "gui/stage2_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
 
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
-
 // The default design is Y/Zn-11, whose Stage II offers "Parameters Z".
-const QString kOpenZigzag =
-    QStringLiteral("click Button9\nclick Button_Raschet\nclick But_EtapII\nclick Raschet_zigzag\n");
+const QString kOpenZigzag = toStageTwo() + QStringLiteral("click Raschet_zigzag\n");
 
 QString enter(const QString& angle) {
     return QStringLiteral("set Zigzag_parametry.Ed_b ") + angle +
@@ -89,4 +86,4 @@ TEST(ZigzagWindow, ACorrectionAfterARefusalIsTaken) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

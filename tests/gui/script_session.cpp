@@ -5,13 +5,18 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-namespace dravik::testing {
+namespace dravik::test {
 
 ScriptSession::ScriptSession() = default;
 
 void ScriptSession::writeFile(const QString& name, const QByteArray& bytes) const {
     QFile file(QDir(folder_.path()).filePath(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QByteArray ScriptSession::readFile(const QString& name) const {
+    QFile file(QDir(folder_.path()).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraArguments) const {
@@ -35,4 +40,4 @@ ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraA
     return output;
 }
 
-}  // namespace dravik::testing
+}  // namespace dravik::test

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <string>
 
-namespace dravik::testing {
+namespace dravik::test {
 
 struct ScriptOutput {
     QStringList lines;  // standard output, one entry per line
@@ -19,10 +20,15 @@ public:
     QString dataDir() const { return folder_.path(); }
     // Puts a file into the catalogue folder before the run.
     void writeFile(const QString& name, const QByteArray& bytes) const;
+    // A file of the catalogue folder as a run left it; empty if there is none.
+    QByteArray readFile(const QString& name) const;
     ScriptOutput run(const QString& script, const QStringList& extraArguments = {}) const;
 
 private:
     QTemporaryDir folder_;
 };
 
-}  // namespace dravik::testing
+// A run's lines as one text, so that a failed comparison shows them all.
+inline std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
+
+}  // namespace dravik::test

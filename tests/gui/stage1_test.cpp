@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
 
 constexpr const char* kPickAndCalculate = "click Button9\nclick Button_Raschet\n";
 
@@ -18,7 +16,7 @@ TEST(StageOneWindow, TheTypicalDesignReachesStageTwo) {
     const ScriptOutput output =
         session.run(QString::fromUtf8(kPickAndCalculate) + QStringLiteral("print Memo_Result\nstate But_EtapII\n"));
     ASSERT_EQ(output.exitCode, 0);
-    QStringList expected = test::kTypicalReport;
+    QStringList expected = kTypicalReport;
     expected.append(QStringLiteral("But_EtapII enabled=1 visible=1"));
     EXPECT_EQ(joined(output.lines), joined(expected));
 }
@@ -82,7 +80,7 @@ TEST(StageOneWindow, CopyPutsTheWholeReportOnTheClipboard) {
         session.run(QString::fromUtf8(kPickAndCalculate) + QStringLiteral("click Copy_to_clipboard\nprint clipboard\n"));
     ASSERT_FALSE(output.lines.isEmpty());
     EXPECT_EQ(output.lines.first().toStdString(), "message: Отчет по расчету магнитопровода скопирован в буфер обмена");
-    EXPECT_EQ(joined(output.lines.mid(1)), joined(test::kTypicalReport));
+    EXPECT_EQ(joined(output.lines.mid(1)), joined(kTypicalReport));
 }
 
 TEST(StageOneWindow, ExitEndsTheRun) {
@@ -93,4 +91,4 @@ TEST(StageOneWindow, ExitEndsTheRun) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

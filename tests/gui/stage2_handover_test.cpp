@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
 
 // Everything the hand-over decides, in one print-out.
@@ -204,4 +204,4 @@ TEST(ReportCopy, CopiesTheMemoAsItStandsAndConfirms) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

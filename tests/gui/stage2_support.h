@@ -4,10 +4,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <string>
 
 // Script pieces shared by the Stage II and "Add wire" tests.
-namespace dravik::testing {
+namespace dravik::test {
 
 // The designer's way into Stage II: the standard core for the default
 // 100 kVA design, the magnetic calculation (which succeeds for every
@@ -22,8 +21,6 @@ inline QString toStageTwo(const QString& scheme = QString()) {
 // has run its conductor search (found or not, it opens the catalogue).
 inline QString toOpenCatalogue() { return toStageTwo() + QStringLiteral("click RaschetObmotki_NN\n"); }
 
-inline std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
-
 // The lines of a run from the first one that starts with `marker` on.
 inline QStringList from(const QStringList& lines, const QString& marker) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -32,4 +29,4 @@ inline QStringList from(const QStringList& lines, const QString& marker) {
     return {};
 }
 
-}  // namespace dravik::testing
+}  // namespace dravik::test

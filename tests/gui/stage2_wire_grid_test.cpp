@@ -9,23 +9,17 @@
 #include "wire/wire_samples.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-using dravik::test::rectWire;
-using dravik::test::roundWire;
 
 const QString kProvod = QStringLiteral("Provod.dat");
 const QString kBlankRow = QStringLiteral("\t\t\t\t\t\t\t");
 
-std::vector<WireRecord> catalogueIn(const ScriptSession& session) {
-    QFile file(QDir(session.dataDir()).filePath(kProvod));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return readProvodImage(file.readAll());
-}
+// No file reads as an empty catalogue.
+std::vector<WireRecord> catalogueIn(const ScriptSession& session) { return readProvodImage(session.readFile(kProvod)); }
 
 // Column 3 of the printed grid rows: the sections, as the grid shows them.
 QStringList sections(const QStringList& gridRows) {
@@ -143,7 +137,7 @@ TEST_F(WireCommands, RemoveTakesOutTheSelectedWireOnly) {
                                                                          "pick SG_Sech 2\nclick Delet_provod\n"
                                                                          "print SG_Sech\n"));
     EXPECT_EQ(sections(output.lines), (QStringList{QStringLiteral("2,000"), QStringLiteral("4,000"), QString()}));
-    EXPECT_EQ(test::sectionsOf(catalogueIn(session)), (std::vector<double>{2, 4}));
+    EXPECT_EQ(sectionsOf(catalogueIn(session)), (std::vector<double>{2, 4}));
 
     output = session.run(toOpenCatalogue() + QStringLiteral("pick SG_Sech 0\nclick Delet_provod\n"
                                                             "pick SG_Sech 0\nclick Delet_provod\n"
@@ -195,4 +189,4 @@ TEST_F(WireCommands, SearchFindsTheNextMatchingWireAndStartsOverFromRowOne) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
 
 // What a designer sees when the program starts: every default of Stage I.
 TEST(StartUp, StageOneShowsItsDefaults) {
@@ -83,4 +81,4 @@ TEST(ScriptMode, TheYokeWindowOpensAndHides) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

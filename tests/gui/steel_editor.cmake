@@ -5,7 +5,5 @@ list(APPEND GUI_TEST_SOURCES
 )
 
 # The spin edits' keyboard is a widget's own behaviour, tested in process.
-add_executable(steel_editor_widget_tests gui/steel_editor_spin_test.cpp)
-target_link_libraries(steel_editor_widget_tests PRIVATE ui GTest::gtest GTest::gtest_main)
-gtest_discover_tests(steel_editor_widget_tests DISCOVERY_MODE PRE_TEST
-  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+dravik_tests(steel_editor_widget_tests gui/steel_editor_spin_test.cpp ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+target_link_libraries(steel_editor_widget_tests PRIVATE ui)

@@ -5,10 +5,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
 
 // Script lines that type the given rows (from row 1) into a grid.
 QString typeRows(const QString& grid, const std::vector<std::pair<QString, QString>>& rows) {
@@ -33,7 +31,9 @@ QString straightSteel(const QString& name) {
                .arg(name);
 }
 
-QString stalPath(const ScriptSession& session) { return QDir(session.dataDir()).filePath(QStringLiteral("Stal.dat")); }
+const QString kStal = QStringLiteral("Stal.dat");
+
+QString stalPath(const ScriptSession& session) { return QDir(session.dataDir()).filePath(kStal); }
 
 // What the designer finds on opening the editor from Stage I: a blank new
 // steel, 25 rows of one-space blanks in each grid, and only adding enabled.
@@ -211,10 +211,7 @@ TEST(SteelEditor, AddedSteelIsListedStoredLoadedAndReplaced) {
 TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     ScriptSession session;
     session.run(straightSteel(QStringLiteral("Kept")) + QStringLiteral("click Stalj_vvod\n"));
-    const QByteArray before = [&] {
-        QFile file(stalPath(session));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray before = session.readFile(kStal);
     ASSERT_EQ(before.size(), stal::kRecordSize);
 
     const ScriptOutput output = session.run(QStringLiteral(
@@ -228,9 +225,8 @@ TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     EXPECT_EQ(output.lines[4], "0,840\t0,540");
     EXPECT_EQ(joined(output.lines.mid(29)),
               "error: Choose a stored steel to edit\nStalj_dobavitj_redaktirovatj enabled=1 visible=1\n ");
-    QFile file(stalPath(session));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    ASSERT_TRUE(QFileInfo::exists(stalPath(session)));
+    EXPECT_EQ(session.readFile(kStal), before);
 }
 
 // A name of one or two characters is still matched and loaded, but writing
@@ -266,16 +262,15 @@ TEST(SteelEditor, RefusesTheHundredAndFourthSteel) {
         image.setPointCount(k, 25);
         for (int j = 1; j <= 25; ++j) image.setPoint(k, j, SteelPoint{0.8 + 0.04 * j, 1, 1, 1000});
     }
-    session.writeFile(QStringLiteral("Stal.dat"), image.bytes());
+    session.writeFile(kStal, image.bytes());
 
     const ScriptOutput output = session.run(straightSteel(QStringLiteral("One too many")) + QStringLiteral(
         "click Stalj_vvod\nstate Stalj_dobavitj_redaktirovatj\nstate CB_Tip_Edit\nstate CB_M_st\n"));
     EXPECT_EQ(joined(output.lines),
               "error: At most 103 stored steels\nStalj_dobavitj_redaktirovatj enabled=1 visible=1\n"
               "CB_Tip_Edit enabled=1 visible=1 items=107\nCB_M_st enabled=1 visible=0 items=107");
-    QFile file(stalPath(session));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), image.bytes());
+    ASSERT_TRUE(QFileInfo::exists(stalPath(session)));
+    EXPECT_EQ(session.readFile(kStal), image.bytes());
 }
 
 // Straight-line curves from 0.7 T to 1.7 T (p = B + 0.2 W/kg, q = 2B - 0.9
@@ -305,4 +300,4 @@ TEST(SteelEditor, StageOneSearchesOnTheAddedSteel) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

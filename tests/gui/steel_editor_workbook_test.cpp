@@ -5,18 +5,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-using namespace workbook_files;
-
-std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
-
-QByteArray cell(const QByteArray& ref, const QByteArray& content, const QByteArray& type = {}) {
-    return "<c r=\"" + ref + "\"" + (type.isEmpty() ? QByteArray() : " t=\"" + type + "\"") + "><v>" + content + "</v></c>";
-}
-
-QByteArray row(int r, const QByteArray& cells) { return "<row r=\"" + QByteArray::number(r) + "\">" + cells + "</row>"; }
 
 // Rows 1..count of a sheet, each made by `cells` from the row number.
 template <typename Cells>
@@ -159,4 +149,4 @@ TEST_F(SteelEditorWorkbook, AFailedImportLeavesTheGridsAlone) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

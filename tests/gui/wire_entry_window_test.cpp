@@ -6,26 +6,18 @@
 #include "gui/stage2_support.h"
 #include "wire/wire_samples.h"
 
-#include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
-
-using dravik::test::rectWire;
-using dravik::test::roundWire;
 
 const QString kProvod = QStringLiteral("Provod.dat");
 
 class AddWireWindow : public ::testing::Test {
 protected:
     void writeCatalogue(const std::vector<WireRecord>& wires) { session.writeFile(kProvod, writeProvodImage(wires)); }
-    QByteArray fileBytes() const {
-        QFile file(QDir(session.dataDir()).filePath(kProvod));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return session.readFile(kProvod); }
     std::vector<WireRecord> catalogue() const { return readProvodImage(fileBytes()); }
 
     ScriptSession session;
@@ -188,4 +180,4 @@ TEST_F(AddWireWindow, EditAndRemoveOfTheBlankRowDoNothing) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
 
 const std::string kPrefix = "The chosen type of HV wire: АПБ ";
@@ -142,4 +142,4 @@ TEST(HvConductorSearch, RectangularWireHasOnePassWithAtMostEightStrands) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

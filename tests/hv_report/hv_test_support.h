@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace dravik::testing {
+namespace dravik::test {
 
 inline std::vector<std::string> lines(const QStringList& list) {
     std::vector<std::string> result;
@@ -106,4 +106,4 @@ inline HvCase transformer630kVA() {
     return c;
 }
 
-}  // namespace dravik::testing
+}  // namespace dravik::test

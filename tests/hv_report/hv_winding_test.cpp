@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
 
 struct HvRun {
@@ -233,4 +233,4 @@ TEST(HvWinding, ChannelCountThatIsNotANumberStopsAfterTheInsulation) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

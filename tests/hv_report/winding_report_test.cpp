@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace dravik::testing {
+namespace dravik::test {
 namespace {
 
 // A copper 10/0.4 kV design without a KU: the LV conductor of the
@@ -224,4 +224,4 @@ TEST(ZigzagAngle, DegreesFromZeroToSixtyBecomeRadians) {
 }
 
 }  // namespace
-}  // namespace dravik::testing
+}  // namespace dravik::test

@@ -1,8 +1,8 @@
+#include "catalogues/steel_catalogue.h"
 #include "common/command_error.h"
-#include "magnetic/typical_design_report.h"
 #include "magnetic/magnetic_calculation.h"
 #include "magnetic/report_lines.h"
-#include "magnetic/test_steels.h"
+#include "magnetic/typical_design_report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,35 +12,8 @@ namespace dravik {
 namespace {
 
 using test::linesOf;
+using test::typicalDesign;
 using test::valuesAfter;
-
-// The program's defaults after "Pick sheets for power" with 100 kVA and
-// D 0,13: 10/0,38 kV, Y/Zn-11, steel 3404 (third in the list), double
-// varnish, six packets of 124/113/100/83/64/39 x 20/13/9/8/7/5 mm in rod
-// and yoke, window 400 mm high, rod pitch 270 mm.
-MagneticInputs typicalDesign() {
-    MagneticInputs in;
-    in.C = QStringLiteral("270");
-    in.Lc = QStringLiteral("400");
-    in.Cok = QStringLiteral("150");
-    in.A = {"124", "113", "100", "83", "64", "39", "0", "0"};
-    in.a = {"20", "13", "9", "8", "7", "5", "0", "0"};
-    in.B = in.A;
-    in.b = in.a;
-    in.dz = QStringLiteral("0,35");
-    in.steelIndex = 2;
-    in.Uvn = QStringLiteral("10");
-    in.Un = QStringLiteral("0,38");
-    in.insulationIndex = 0;
-    in.hB = QStringLiteral("0,05");
-    in.hU = QStringLiteral("2,5");
-    in.numhU = QStringLiteral("2");
-    in.shem = QStringLiteral("Y/Zn-11");
-    in.snom = QStringLiteral("100");
-    return in;
-}
-
-
 
 // The lines written before the induction search: the sections and the rated
 // data of the typical design.
@@ -60,7 +33,7 @@ protected:
         }
     }
 
-    std::vector<SteelEntry> steels_ = test::builtinSteels();
+    std::vector<SteelEntry> steels_ = SteelCatalogue().entries();
     DesignState state_;
     Report report_{QStringList{QStringLiteral("an old report")}};
 };

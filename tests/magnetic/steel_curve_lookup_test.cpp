@@ -1,12 +1,13 @@
+#include "catalogues/steel_catalogue.h"
 #include "magnetic/steel_curve_lookup.h"
-#include "magnetic/test_steels.h"
 
 #include <gtest/gtest.h>
 
 namespace dravik {
 namespace {
 
-const std::vector<SteelEntry> kSteels = test::builtinSteels();
+// The program's built-in grades, in list order: 1512, 1513, 3404, 3405.
+const std::vector<SteelEntry> kSteels = SteelCatalogue().entries();
 const SteelEntry& grade1512() { return kSteels[0]; }
 const SteelEntry& grade3404() { return kSteels[2]; }
 

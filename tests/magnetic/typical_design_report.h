@@ -1,8 +1,35 @@
 #pragma once
 
+#include "magnetic/magnetic_calculation.h"
 #include "magnetic/report_lines.h"
 
 namespace dravik::test {
+
+// The program's defaults after "Pick sheets for power" with 100 kVA and
+// D 0,13: 10/0,38 kV, Y/Zn-11, steel 3404 (third in the list), double
+// varnish, six packets of 124/113/100/83/64/39 x 20/13/9/8/7/5 mm in rod
+// and yoke, window 400 mm high, rod pitch 270 mm.
+inline MagneticInputs typicalDesign() {
+    MagneticInputs in;
+    in.C = QStringLiteral("270");
+    in.Lc = QStringLiteral("400");
+    in.Cok = QStringLiteral("150");
+    in.A = {"124", "113", "100", "83", "64", "39", "0", "0"};
+    in.a = {"20", "13", "9", "8", "7", "5", "0", "0"};
+    in.B = in.A;
+    in.b = in.a;
+    in.dz = QStringLiteral("0,35");
+    in.steelIndex = 2;
+    in.Uvn = QStringLiteral("10");
+    in.Un = QStringLiteral("0,38");
+    in.insulationIndex = 0;
+    in.hB = QStringLiteral("0,05");
+    in.hU = QStringLiteral("2,5");
+    in.numhU = QStringLiteral("2");
+    in.shem = QStringLiteral("Y/Zn-11");
+    in.snom = QStringLiteral("100");
+    return in;
+}
 
 // The report of the typical design, worked out from the formulas apart
 // from the program: gross section 9832 mm2, active 0.93 of it; D = sqrt(124^2

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace workbook_files {
+namespace dravik::test {
 
 struct ZipEntry {
     QString name;
@@ -45,6 +45,14 @@ inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A cell holding `content`, a number unless `type` says otherwise ("s": the index of a shared string).
+inline QByteArray cell(const QByteArray& ref, const QByteArray& content, const QByteArray& type = {}) {
+    return "<c r=\"" + ref + "\"" + (type.isEmpty() ? QByteArray() : " t=\"" + type + "\"") + "><v>" + content + "</v></c>";
+}
+
+// Row `r` of a worksheet holding the given <c> elements.
+inline QByteArray row(int r, const QByteArray& cells) { return "<row r=\"" + QByteArray::number(r) + "\">" + cells + "</row>"; }
 
 // A worksheet part around the given <row> elements.
 inline QByteArray worksheet(const QByteArray& rows) {
@@ -100,4 +108,4 @@ inline std::vector<ZipEntry> curveXlsx(const QByteArray& rows1, const QByteArray
                         {"Лист3", worksheet(rows3), "worksheets/sheet3.xml"}});
 }
 
-}  // namespace workbook_files
+}  // namespace dravik::test

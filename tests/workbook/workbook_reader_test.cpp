@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace dravik;
-using namespace workbook_files;
+using namespace dravik::test;
 
 namespace {
 
@@ -29,8 +29,6 @@ protected:
 
     QTemporaryDir dir_;
 };
-
-QByteArray row(int r, const QByteArray& cells) { return "<row r=\"" + QByteArray::number(r) + "\">" + cells + "</row>"; }
 
 // Stored numbers as a spreadsheet writes them, with what the user sees.
 struct StoredNumber {
