@@ -1,8 +1,13 @@
 #include "clipboard_button.h"
 
+#include "messages.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace dravik {
@@ -50,6 +55,11 @@ QPushButton* clipboardButton(const QString& objectName, QWidget* parent) {
     button->setIconSize(QSize(24, 24));
     button->setToolTip(QStringLiteral("Copy the report to the clipboard"));
     return button;
+}
+
+void copyReport(const QPlainTextEdit* memo, MessageSink& messages, const QString& confirmation) {
+    QGuiApplication::clipboard()->setText(memo->toPlainText());
+    messages.message(confirmation);
 }
 
 }  // namespace dravik

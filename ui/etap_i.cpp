@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -272,8 +271,7 @@ void TEtapI::But_EtapIIClick() {
 }
 
 void TEtapI::Copy_to_clipboardClick() {
-    QGuiApplication::clipboard()->setText(Memo_Result->toPlainText());
-    context_.messages->message(QString::fromUtf8(texts::kStage1Copied));
+    copyReport(Memo_Result, *context_.messages, QString::fromUtf8(texts::kStage1Copied));
 }
 
 void TEtapI::Button12Click() { context_.windows.about->show(); }

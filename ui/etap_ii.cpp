@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -633,8 +632,7 @@ void TEtapII::Button1Click() {
 }
 
 void TEtapII::BitBtn1Click() {
-    QGuiApplication::clipboard()->setText(Memo_Rez_ob->toPlainText());
-    context_.messages->message(text(texts::kStage2Copied));
+    copyReport(Memo_Rez_ob, *context_.messages, text(texts::kStage2Copied));
 }
 
 // The close box also leads back to Stage I, ready to start on the LV winding.
