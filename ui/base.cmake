@@ -3,6 +3,7 @@ target_sources(ui PRIVATE
   messages.h messages.cpp
   controls.h controls.cpp
   clipboard_button.h clipboard_button.cpp
+  drawings/palette.h
   window_placement.h window_placement.cpp
   o_programme.h o_programme.cpp
   window_set.h window_set.cpp

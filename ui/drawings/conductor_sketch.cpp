@@ -1,14 +1,15 @@
 #include "drawings/conductor_sketch.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/palette.h"
 
 #include <QPainter>
 
 namespace dravik {
 namespace {
 
-const QColor kCopper(214, 150, 90);
-const QColor kPaper(245, 232, 190);
+using palette::kCopper;
+using palette::kPaper;
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "drawings/core_drawing.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/palette.h"
 
 #include <QPainter>
 
@@ -14,7 +15,7 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     setDrawingFont(painter, 13);
 
-    const QColor steel(170, 180, 200);
+    const QColor& steel = palette::kSteel;
     const QColor coil(214, 150, 90);
     const double left = 30, rodWidth = 26, pitch = 90, yokeHeight = 24;
     const double top = 20, windowHeight = 130;

@@ -1,6 +1,7 @@
 #include "drawings/core_window_drawing.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +9,8 @@
 namespace dravik {
 namespace {
 
-const QColor kSteel(170, 180, 200);
-const QColor kLv(232, 170, 90);
+using palette::kSteel;
+const QColor& kLv = palette::kLvWinding;
 const QColor kHv(190, 160, 215);
 const QColor kBoard(120, 90, 50);
 

@@ -1,6 +1,7 @@
 #include "drawings/ku_sketch.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,14 +11,12 @@
 namespace dravik {
 namespace {
 
-const QColor kSteel(170, 180, 200);
+using palette::kSteel;
 const QColor kKu(70, 160, 80);
-const QColor kLv(232, 170, 90);
+const QColor& kLv = palette::kLvWinding;
 const QColor kHv(160, 130, 200);
-const QColor kZeroFlux(200, 30, 30);
-const QColor kKuFlux(30, 70, 200);
-
-
+const QColor& kZeroFlux = palette::kRedArrow;
+const QColor& kKuFlux = palette::kBlueArrow;
 
 void swatch(QPainter& painter, QPointF at, const QColor& colour, const QString& label) {
     painter.setPen(Qt::black);

@@ -1,9 +1,9 @@
 #include "drawings/zigzag_sketch.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/palette.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,12 +12,10 @@
 namespace dravik {
 namespace {
 
-const QColor kSteel(170, 180, 200);
-const QColor kCoil(232, 170, 90);
-const QColor kPhasor(30, 70, 200);
-const QColor kResult(200, 30, 30);
-
-
+using palette::kSteel;
+const QColor& kCoil = palette::kLvWinding;
+const QColor& kPhasor = palette::kBlueArrow;
+const QColor& kResult = palette::kRedArrow;
 
 void terminal(QPainter& painter, QPointF at, const QString& name, QPointF labelOffset) {
     painter.setPen(QPen(Qt::black, 1.2));
