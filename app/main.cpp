@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravik"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    QApplication::setApplicationVersion(QStringLiteral(DRAVIK_VERSION));
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);

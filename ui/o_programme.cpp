@@ -14,7 +14,7 @@ TO_programme::TO_programme() {
     text->setObjectName(QStringLiteral("RichEdit1"));
     text->setReadOnly(true);
     text->setPlainText(QStringLiteral(
-        "Dravik 1.2\n"
+        "Dravik " DRAVIK_VERSION "\n"
         "Electromagnetic design of three-phase distribution transformers 25 - 630 kVA\n"
         "HV 6 or 10 kV, LV 0,22 or 0,38 kV; schemes Y/Yn-0, Y/Zn-11, D/Yn-0\n"
         "Stage I: magnetic circuit, steel and the induction for the rated no-load data\n"
