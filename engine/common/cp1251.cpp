@@ -3,8 +3,8 @@
 #include "common/command_error.h"
 #include "common/runtime_texts.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -12,26 +12,10 @@
 namespace dravik {
 namespace {
 
-constexpr char16_t kUnassigned = 0x0098;  // the one byte Windows-1251 leaves free
-
-QByteArray encodeOne(QStringView character, bool& ok) {
-    if (character.size() == 1 && character[0].unicode() == kUnassigned) {
-        ok = true;
-        return QByteArray(1, static_cast<char>(0x98));
-    }
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes = encoder.encode(character);
-    ok = !encoder.hasError() && bytes.size() == 1 && decodeCp1251(bytes) == character;
-    return bytes;
-}
-
-}  // namespace
-
-namespace {
-
 // The code page's 256 characters, taken once from Qt's converter: catalogue
 // files hold thousands of short texts, and a converter per text costs more
-// than the texts themselves.
+// than the texts themselves. Byte 0x98, which the code page leaves free,
+// reads as U+0098.
 const std::array<char16_t, 256>& cp1251Characters() {
     static const std::array<char16_t, 256> characters = [] {
         QByteArray all(256, '\0');
@@ -45,6 +29,19 @@ const std::array<char16_t, 256>& cp1251Characters() {
         return table;
     }();
     return characters;
+}
+
+// The same table read backwards: each storable character's byte.
+const QHash<char16_t, char>& cp1251Bytes() {
+    static const QHash<char16_t, char> bytes = [] {
+        QHash<char16_t, char> table;
+        const auto& characters = cp1251Characters();
+        for (int byte = 0; byte < 256; ++byte) {
+            table.insert(characters[static_cast<size_t>(byte)], static_cast<char>(byte));
+        }
+        return table;
+    }();
+    return bytes;
 }
 
 }  // namespace
@@ -66,21 +63,17 @@ bool readsAsCp1251(const QByteArray& bytes, QStringView text) {
 }
 
 QByteArray encodeCp1251(const QString& text) {
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && bytes.size() == text.size() && decodeCp1251(bytes) == text) {
-        return bytes;
-    }
-    // Find the characters that cannot be stored, or stored and read back.
+    const auto& bytes = cp1251Bytes();
     QByteArray result;
+    result.reserve(text.size());
     QString refused;
     for (qsizetype i = 0; i < text.size();) {
+        // A surrogate pair is one character, and never storable.
         const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QStringView character = QStringView(text).mid(i, width);
-        bool ok = false;
-        const QByteArray one = encodeOne(character, ok);
-        if (ok) {
-            result += one;
+        const auto byte = width == 1 ? bytes.constFind(character[0].unicode()) : bytes.constEnd();
+        if (byte != bytes.constEnd()) {
+            result += *byte;
         } else if (!refused.contains(character)) {
             refused += character;
         }
