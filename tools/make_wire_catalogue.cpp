@@ -6,10 +6,10 @@
 #include "catalogues/provod_file.h"
 #include "catalogues/wire_csv.h"
 #include "catalogues/wire_grouping.h"
+#include "common/catalogue_file.h"
 #include "common/command_error.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -20,13 +20,6 @@ QByteArray readWhole(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(file.errorString().toStdString());
     return file.readAll();
-}
-
-void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw std::runtime_error(file.errorString().toStdString());
-    }
 }
 
 }  // namespace
@@ -40,7 +33,7 @@ int main(int argc, char** argv) {
     const QString outputPath = QString::fromLocal8Bit(argv[2]);
     try {
         const auto wires = dravik::regroupAndSort(dravik::parseWireCsv(readWhole(csvPath)));
-        writeWhole(outputPath, dravik::writeProvodImage(wires));
+        dravik::writeWholeFile(outputPath, dravik::writeProvodImage(wires));
         std::printf("%s: %zu wires\n", argv[2], wires.size());
     } catch (const dravik::CommandError& error) {
         std::fprintf(stderr, "%s: %s\n", argv[1], error.text().toLocal8Bit().constData());

@@ -1,14 +1,13 @@
 #include "catalogues/stal_file.h"
 
+#include "common/catalogue_file.h"
 #include "common/command_error.h"
 #include "common/cp1251.h"
 #include "common/runtime_texts.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace dravik {
@@ -27,7 +26,6 @@ qsizetype pointCountAt(int k) { return kPointCountOffset + 2 * qsizetype(k - 1);
 qsizetype curveAt(int k) { return kCurveOffset + kCurveStride * qsizetype(k - 1); }
 qsizetype pointAt(int k, int j) { return curveAt(k) + kPointStride * qsizetype(j - 1); }
 
-[[noreturn]] void failWith(QString text) { throw CommandError(text); }
 
 }  // namespace
 
@@ -139,52 +137,6 @@ StalReadResult readStalFile(const QString& path) {
     return {StalReadStatus::Read, StalImage(record)};
 }
 
-void writeStalFile(const QString& path, const StalImage& image) {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int errorNumber = errno;
-        failWith(fileErrorText(file.error(), errorNumber, file.errorString()));
-    }
-    const QByteArray& record = image.bytes();
-    errno = 0;
-    if (file.write(record) != record.size()) {
-        const int errorNumber = errno;
-        const QString text = fileErrorText(file.error(), errorNumber, file.errorString());
-        file.cancelWriting();
-        failWith(text);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int errorNumber = errno;
-        failWith(fileErrorText(file.error(), errorNumber, file.errorString()));
-    }
-}
-
-void setAsideDamagedFile(const QString& path) {
-    if (!QFile::exists(path)) return;
-    const QString copy = path + QStringLiteral(".bad");
-    QFile older(copy);
-    errno = 0;
-    if (older.exists() && !older.remove()) {
-        const int errorNumber = errno;
-        failWith(fileErrorText(older.error(), errorNumber, older.errorString()));
-    }
-    QFile damaged(path);
-    errno = 0;
-    if (!damaged.rename(copy)) {
-        const int errorNumber = errno;
-        failWith(fileErrorText(damaged.error(), errorNumber, damaged.errorString()));
-    }
-}
-
-QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText) {
-    if (error == QFileDevice::PermissionsError || errorNumber == EACCES || errorNumber == EPERM ||
-        errorNumber == EROFS) {
-        return QString::fromUtf8(texts::kFileAccessDenied);
-    }
-    if (errorNumber == ENOSPC || errorNumber == EDQUOT) return QString::fromUtf8(texts::kDiskFull);
-    return deviceText;
-}
+void writeStalFile(const QString& path, const StalImage& image) { writeWholeFile(path, image.bytes()); }
 
 }  // namespace dravik

@@ -87,18 +87,7 @@ struct StalReadResult {
 
 StalReadResult readStalFile(const QString& path);
 
-// Replaces the file with the record through a temporary file, so a failure
-// leaves the old file as it was. Throws CommandError with the I/O text.
+// Replaces the file with the record (writeWholeFile).
 void writeStalFile(const QString& path, const StalImage& image);
-
-// Keeps a damaged file as <path>.bad before anything replaces it: one copy,
-// so an older .bad goes. Nothing to do when the file is gone. Throws
-// CommandError with the I/O text when the copy cannot be made.
-void setAsideDamagedFile(const QString& path);
-
-// The text of a failed file operation: "File access denied" for missing
-// permissions or a read-only medium, "Disk full" for a full disk or quota,
-// otherwise the device's own description.
-QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText);
 
 }  // namespace dravik

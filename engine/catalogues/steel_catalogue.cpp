@@ -1,6 +1,7 @@
 #include "catalogues/steel_catalogue.h"
 
 #include "catalogues/builtin_steels.h"
+#include "common/catalogue_file.h"
 #include "common/command_error.h"
 #include "common/cp1251.h"
 #include "common/number_text.h"

@@ -2,36 +2,19 @@
 
 #include "catalogues/provod_file.h"
 #include "catalogues/wire_grouping.h"
+#include "common/catalogue_file.h"
 #include "common/command_error.h"
 #include "common/runtime_texts.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace dravik {
 namespace {
 
 constexpr const char* kFileName = "Provod.dat";
-constexpr const char* kDamagedSuffix = ".bad";
-
-// The message for a failed file operation: the program's own texts for a
-// denied access and a full disk, the system's words otherwise.
-QString fileErrorText(const QFileDevice& file) {
-    const QString reason = file.errorString();
-    if (reason.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) return QString::fromUtf8(texts::kDiskFull);
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-    case QFileDevice::RenameError:
-        return QString::fromUtf8(texts::kFileAccessDenied);
-    default:
-        return reason;
-    }
-}
 
 // The catalogue read straight from a mapping of the file where the system
 // allows it: the parse copies every record out anyway, and reading 800 KB
@@ -71,9 +54,10 @@ QStringList WireTable::load(const QString& folder, const QString& shippedCatalog
     }
 
     QFile file(filePath_);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         damagedFile_ = true;
-        return {fileErrorText(file)};
+        return {fileErrorText(file, errno)};
     }
     try {
         records_ = readCatalogueFile(file);
@@ -123,25 +107,12 @@ void WireTable::eraseRow(int row) {
     if (records_.empty()) records_.push_back(blankPlaceholder());
 }
 
-void WireTable::keepDamagedFile() {
-    const QString damagedPath = filePath_ + QString::fromUtf8(kDamagedSuffix);
-    QFile::remove(damagedPath);
-    QFile damaged(filePath_);
-    if (damaged.exists() && !damaged.rename(damagedPath)) throw CommandError(fileErrorText(damaged));
-    damagedFile_ = false;
-}
-
 void WireTable::save() {
-    if (damagedFile_) keepDamagedFile();
-    QSaveFile file(filePath_);
-    if (!file.open(QIODevice::WriteOnly)) throw CommandError(fileErrorText(file));
-    const QByteArray image = writeProvodImage(records_);
-    if (file.write(image) != image.size()) {
-        const QString text = fileErrorText(file);
-        file.cancelWriting();
-        throw CommandError(text);
+    if (damagedFile_) {
+        setAsideDamagedFile(filePath_);
+        damagedFile_ = false;
     }
-    if (!file.commit()) throw CommandError(fileErrorText(file));
+    writeWholeFile(filePath_, writeProvodImage(records_));
 }
 
 }  // namespace dravik

@@ -55,7 +55,6 @@ public:
 
 private:
     void eraseRow(int row);
-    void keepDamagedFile();
 
     std::vector<WireRecord> records_;
     QString filePath_;

@@ -1,4 +1,5 @@
 #include "catalogues/stal_file.h"
+#include "common/catalogue_file.h"
 #include "common/command_error.h"
 #include "steel/hand_made_stal.h"
 

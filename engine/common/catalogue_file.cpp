@@ -1,0 +1,58 @@
+#include "common/catalogue_file.h"
+
+#include "common/command_error.h"
+#include "common/runtime_texts.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace dravik {
+namespace {
+
+// Runs one file operation with errno cleared; on failure throws the text of
+// what went wrong, read before anything else can change errno.
+template <typename Operation>
+void orFail(const QFileDevice& file, Operation operation) {
+    errno = 0;
+    if (operation()) return;
+    throw CommandError(fileErrorText(file, errno));
+}
+
+}  // namespace
+
+void writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    orFail(file, [&] { return file.open(QIODevice::WriteOnly); });
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const QString text = fileErrorText(file, errno);
+        file.cancelWriting();
+        throw CommandError(text);
+    }
+    orFail(file, [&] { return file.commit(); });
+}
+
+void setAsideDamagedFile(const QString& path) {
+    if (!QFile::exists(path)) return;
+    const QString copy = path + QStringLiteral(".bad");
+    QFile older(copy);
+    orFail(older, [&] { return !older.exists() || older.remove(); });
+    QFile damaged(path);
+    orFail(damaged, [&] { return damaged.rename(copy); });
+}
+
+QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText) {
+    if (error == QFileDevice::PermissionsError || errorNumber == EACCES || errorNumber == EPERM ||
+        errorNumber == EROFS) {
+        return QString::fromUtf8(texts::kFileAccessDenied);
+    }
+    if (errorNumber == ENOSPC || errorNumber == EDQUOT) return QString::fromUtf8(texts::kDiskFull);
+    return deviceText;
+}
+
+QString fileErrorText(const QFileDevice& file, int errorNumber) {
+    return fileErrorText(file.error(), errorNumber, file.errorString());
+}
+
+}  // namespace dravik

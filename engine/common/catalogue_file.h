@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFileDevice>
+#include <QString>
+
+// Writing the catalogue files (Stal.dat, Provod.dat) so that nothing a user
+// stored is ever half-written or silently replaced.
+namespace dravik {
+
+// Replaces the file with `bytes` through a temporary file, so a failure
+// leaves the old file as it was. Throws CommandError with fileErrorText.
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Keeps a damaged file as <path>.bad before anything replaces it: one copy,
+// so an older .bad goes. Nothing to do when the file is gone. Throws
+// CommandError with fileErrorText when the copy cannot be made.
+void setAsideDamagedFile(const QString& path);
+
+// The text of a failed file operation: "File access denied" for missing
+// permissions or a read-only medium, "Disk full" for a full disk or quota,
+// otherwise the device's own description.
+QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText);
+// The same for what just failed on `file`, with the system's error number.
+QString fileErrorText(const QFileDevice& file, int errorNumber);
+
+}  // namespace dravik
