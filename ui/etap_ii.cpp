@@ -381,9 +381,8 @@ void TEtapII::setEditingWire(bool editing) {
 
 void TEtapII::handOver() {
     Stage2State& s = context_.stage2;
-    s.hv_done = s.lv_done = s.ku_done = false;
-    s.lv_wire_picked = s.hv_wire_picked = s.ku_wire_picked = false;
-    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    s.restartWindings();
+    s.forgetConductorSearch();
     // A KU misfit of the last visit must not carry its manual choice over.
     s.ku_manual_par = s.ku_wire_found = false;
 
@@ -448,10 +447,9 @@ void TEtapII::CB_NN_VNChange() {
         SE_a->setEnabled(false);
         break;
     case static_cast<int>(Winding::Ku):
-        s.hv_done = s.lv_done = s.ku_done = false;
-        s.lv_wire_picked = s.hv_wire_picked = s.ku_wire_picked = false;
+        s.restartWindings();
         enableCalculations(true, false, true);
-        s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+        s.forgetConductorSearch();
         Memo_Rez_ob->clear();
         resetSearch();
         ChB_KU->setChecked(true);
@@ -468,7 +466,7 @@ void TEtapII::CB_NN_VNChange() {
 // Runs on every change of the box, by the user or by the program.
 void TEtapII::ChB_KUClick() {
     Stage2State& s = context_.stage2;
-    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    s.forgetConductorSearch();
     Memo_Rez_ob->clear();
     resetSearch();
     if (ChB_KU->isChecked()) {
@@ -621,7 +619,7 @@ void TEtapII::Button1Click() {
     Stage2State& s = context_.stage2;
     enableCalculations(true, false, false);
     selectWinding(Winding::Ku);
-    s.manual_par = s.hv_manual_par = s.wire_found = s.hv_wire_found = false;
+    s.forgetConductorSearch();
     Memo_Rez_ob->clear();
     resetSearch();
     ChB_KU->setChecked(true);

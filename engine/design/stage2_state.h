@@ -147,6 +147,16 @@ struct Stage2State {
     HvState hv;
     KuState ku;
     WindingReportState report;
+
+    // No winding calculated, no conductor picked for any: a new start.
+    void restartWindings() {
+        hv_done = lv_done = ku_done = false;
+        lv_wire_picked = hv_wire_picked = ku_wire_picked = false;
+    }
+
+    // The LV and HV conductor searches start afresh: no manual strand count,
+    // no conductor found.
+    void forgetConductorSearch() { manual_par = hv_manual_par = wire_found = hv_wire_found = false; }
 };
 
 }  // namespace dravik
