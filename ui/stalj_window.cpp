@@ -355,7 +355,7 @@ void TStalj_dobavitj_redaktirovatj::clearAfterSave(int pointCount, bool clearEdi
 // user picks; an empty text when the user cancels.
 QString TStalj_dobavitj_redaktirovatj::workbookPath() {
     if (context_.scriptMode) {
-        if (context_.scriptWorkbook.isEmpty()) throw CommandError(QString::fromUtf8(texts::kFileNotFound));
+        if (context_.scriptWorkbook.isEmpty()) throw CommandError(texts::kFileNotFound);
         return context_.scriptWorkbook;
     }
     return QFileDialog::getOpenFileName(this, QStringLiteral("Excel"), context_.catalogueFolder,

@@ -67,7 +67,7 @@ const char* recordAt(const char* image, qsizetype index) {
 
 QByteArray writeProvodImage(const std::vector<WireRecord>& records) {
     if (records.size() > static_cast<size_t>(kProvodCapacity)) {
-        throw CommandError(QString::fromUtf8(texts::kWireTableFull));
+        throw CommandError(texts::kWireTableFull);
     }
     QByteArray image(kProvodImageBytes, '\0');
     char* data = image.data();
@@ -80,10 +80,10 @@ QByteArray writeProvodImage(const std::vector<WireRecord>& records) {
 
 std::vector<WireRecord> readProvodImage(const QByteArray& bytes) {
     if (bytes.isEmpty()) return {};
-    if (bytes.size() < kProvodImageBytes) throw CommandError(QString::fromUtf8(texts::kReadBeyondEnd));
+    if (bytes.size() < kProvodImageBytes) throw CommandError(texts::kReadBeyondEnd);
     const char* data = bytes.constData();
     const int count = qFromLittleEndian<std::uint16_t>(data);
-    if (count > kProvodCapacity) throw CommandError(QString::fromUtf8(texts::kReadBeyondEnd));
+    if (count > kProvodCapacity) throw CommandError(texts::kReadBeyondEnd);
     std::vector<WireRecord> records;
     records.reserve(static_cast<size_t>(count));
     const WireRecord none;

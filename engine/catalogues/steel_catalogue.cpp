@@ -126,7 +126,7 @@ void SteelCatalogue::storeInImage(int k, const CheckedSteel& steel) {
 }
 
 void SteelCatalogue::add(const SteelInput& steel) {
-    if (storedCount_ >= kMaxStoredSteels) throw CommandError(QString::fromUtf8(texts::kSteelTableFull));
+    if (storedCount_ >= kMaxStoredSteels) throw CommandError(texts::kSteelTableFull);
     const CheckedSteel checked = check(steel, kAddLowerCut_T);
 
     const int k = storedCount_ + 1;
@@ -140,7 +140,7 @@ void SteelCatalogue::add(const SteelInput& steel) {
 
 void SteelCatalogue::replace(int storedIndex, const SteelInput& steel) {
     if (storedIndex < 1 || storedIndex > storedCount_) {
-        throw CommandError(QString::fromUtf8(texts::kChooseStoredSteel));
+        throw CommandError(texts::kChooseStoredSteel);
     }
     const CheckedSteel checked = check(steel, kReplaceLowerCut_T);
 

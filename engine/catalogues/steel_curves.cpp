@@ -18,12 +18,12 @@ constexpr int kResampleSteps = kCurvePoints;
 // The scan starts B_min here: no usable point lies at or above it.
 constexpr double kInductionCeiling_T = 2.0;
 
-[[noreturn]] void refuseCurves() { throw CommandError(QString::fromUtf8(texts::kCurvePoints)); }
+[[noreturn]] void refuseCurves() { throw CommandError(texts::kCurvePoints); }
 
 // The rise over a segment's run; a segment of two equal inductions has no
 // slope, and its continuation would be infinite.
 long double divideSlope(long double numerator, long double run) {
-    if (run == 0.0L) throw CommandError(QString::fromUtf8(texts::kDivisionByZero));
+    if (run == 0.0L) throw CommandError(texts::kDivisionByZero);
     return numerator / run;
 }
 

@@ -81,7 +81,7 @@ void WireTable::add(const WireRecord& wire) {
     if (emptyTable()) {
         records_.front() = wire;
     } else {
-        if (count() >= kCapacity) throw CommandError(QString::fromUtf8(texts::kWireTableFull));
+        if (count() >= kCapacity) throw CommandError(texts::kWireTableFull);
         records_.push_back(wire);
     }
     records_ = regroupAndSort(records_);

@@ -13,6 +13,8 @@ class CommandError : public std::runtime_error {
 public:
     explicit CommandError(const QString& text)
         : std::runtime_error(text.toStdString()), text_(text) {}
+    // One of the program's fixed texts, given in UTF-8.
+    explicit CommandError(const char* utf8Text) : CommandError(QString::fromUtf8(utf8Text)) {}
     const QString& text() const noexcept { return text_; }
 
 private:

@@ -11,21 +11,21 @@ namespace {
 // Beyond this magnitude a double no longer fits a 64-bit integer safely.
 constexpr double kLargestRoundable = 9.0e18;
 
-[[noreturn]] void fail(const char* text) { throw CommandError(QString::fromUtf8(text)); }
-
 void requireRoundable(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > kLargestRoundable) fail(texts::kInvalidFloatOperation);
+    if (!std::isfinite(value) || std::fabs(value) > kLargestRoundable) {
+        throw CommandError(texts::kInvalidFloatOperation);
+    }
 }
 
 }  // namespace
 
 double divide(double numerator, double denominator) {
-    if (denominator == 0.0) fail(texts::kDivisionByZero);
+    if (denominator == 0.0) throw CommandError(texts::kDivisionByZero);
     return finite(numerator / denominator);
 }
 
 double finite(double value) {
-    if (!std::isfinite(value)) fail(texts::kInvalidFloatOperation);
+    if (!std::isfinite(value)) throw CommandError(texts::kInvalidFloatOperation);
     return value;
 }
 
@@ -40,12 +40,12 @@ std::int64_t truncate(double value) {
 }
 
 std::uint16_t toCount16(std::int64_t value) {
-    if (value < 0 || value > 65535) fail(texts::kRangeCheck);
+    if (value < 0 || value > 65535) throw CommandError(texts::kRangeCheck);
     return static_cast<std::uint16_t>(value);
 }
 
 int toParallelCount(std::int64_t value) {
-    if (value < 1 || value > 255) fail(texts::kRangeCheck);
+    if (value < 1 || value > 255) throw CommandError(texts::kRangeCheck);
     return static_cast<int>(value);
 }
 

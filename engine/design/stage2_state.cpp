@@ -7,7 +7,7 @@ namespace dravik {
 
 const BoardRow& boardRow(int boardIndex) {
     if (boardIndex < 0 || boardIndex >= static_cast<int>(kBoardTable.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+        throw CommandError(texts::kRangeCheck);
     }
     return kBoardTable[static_cast<std::size_t>(boardIndex)];
 }

@@ -123,7 +123,7 @@ void writePackets(int steps, int D_mm, bool pressPlate, CoreGeometryResult& out)
 
 void pickStandardSheets(const CoreGeometryInputs& in, CoreGeometryMemory& memory, CoreGeometryResult& out) {
     const double S_kVA = parseFloat(in.snom);
-    if (!(std::fabs(S_kVA) <= kLargestPower_kVA)) throw CommandError(QString::fromUtf8(texts::kInvalidFloatOperation));
+    if (!(std::fabs(S_kVA) <= kLargestPower_kVA)) throw CommandError(texts::kInvalidFloatOperation);
     writeWindowDimensions(S_kVA, out);
 
     double D_m = parseFloat(in.dnom);

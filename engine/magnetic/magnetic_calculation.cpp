@@ -38,8 +38,6 @@ struct RollingKind {
 };
 constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 
-[[noreturn]] void refuse(const char* text) { throw CommandError(QString::fromUtf8(text)); }
-
 double millimetresToMetres(const QString& text) { return parseFloat(text) / 1000; }
 
 void readPackets(const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
@@ -58,7 +56,7 @@ void readCoreLengths(const MagneticInputs& in, DesignState& s) {
 }
 
 const SteelEntry& chosenSteel(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
-    if (in.steelIndex < 0 || in.steelIndex >= static_cast<int>(steels.size())) refuse(texts::kChooseSteel);
+    if (in.steelIndex < 0 || in.steelIndex >= static_cast<int>(steels.size())) throw CommandError(texts::kChooseSteel);
     return steels[static_cast<size_t>(in.steelIndex)];
 }
 
@@ -84,17 +82,17 @@ void readVoltages(const MagneticInputs& in, DesignState& s) {
 // tappings, each checked before it is kept.
 void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
     if (in.insulationIndex < 0 || in.insulationIndex >= static_cast<int>(kFillFactors.size())) {
-        refuse(texts::kRangeCheck);
+        throw CommandError(texts::kRangeCheck);
     }
     s.insulation_kind = in.insulationIndex + 1;
     const double dB = parseFloat(in.hB);
-    if (!(dB > 0)) refuse(texts::kInductionStep);
+    if (!(dB > 0)) throw CommandError(texts::kInductionStep);
     s.dB = dB;
     const double tapStep = parseFloat(in.hU);
-    if (tapStep < 0) refuse(texts::kTapStepNegative);
+    if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
     s.tap_step = tapStep;
     const int tapCount = parseInt(in.numhU);
-    if (tapCount < 0 || tapCount > kMaxTapCount) refuse(texts::kTapSteps);
+    if (tapCount < 0 || tapCount > kMaxTapCount) throw CommandError(texts::kTapSteps);
     s.tap_count = tapCount;
 }
 

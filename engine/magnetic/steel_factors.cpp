@@ -7,7 +7,7 @@ namespace dravik {
 
 SteelKindFactors steelKindFactors(int steel_kind) {
     if (steel_kind < 1 || steel_kind > static_cast<int>(kSteelKindFactors.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+        throw CommandError(texts::kRangeCheck);
     }
     return kSteelKindFactors[static_cast<size_t>(steel_kind - 1)];
 }

@@ -62,7 +62,7 @@ constexpr double kMaxStrands = std::numeric_limits<std::uint16_t>::max();
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     if (in.unbalanceItem == kTypedCurrentItem) return parseFloat(firstPointToComma(in.In)) * design.I_lv;
     if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+        throw CommandError(texts::kRangeCheck);
     }
     return kKuCurrentPerUnit[static_cast<std::size_t>(in.unbalanceItem)] * design.I_lv;
 }

@@ -14,7 +14,7 @@ constexpr int kMaxTapSteps = 9;
 
 int readTapSteps(const QString& text) {
     const int steps = parseInt(text);
-    if (steps < 0 || steps > kMaxTapSteps) throw CommandError(QString::fromUtf8(texts::kTapSteps));
+    if (steps < 0 || steps > kMaxTapSteps) throw CommandError(texts::kTapSteps);
     return steps;
 }
 

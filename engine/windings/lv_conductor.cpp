@@ -228,13 +228,13 @@ void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& s
 
 std::uint16_t readLayerCount(const QString& text) {
     const int layers = parseInt(text);
-    if (layers < 1) throw CommandError(QString::fromUtf8(texts::kLayersAtLeastOne));
+    if (layers < 1) throw CommandError(texts::kLayersAtLeastOne);
     return toCount16(layers);
 }
 
 double readLayingCoefficient(const QString& text) {
     const double k_t = parseFloat(text);
-    if (!(k_t > 0)) throw CommandError(QString::fromUtf8(texts::kLayingCoefficient));
+    if (!(k_t > 0)) throw CommandError(texts::kLayingCoefficient);
     return k_t;
 }
 

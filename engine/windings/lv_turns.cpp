@@ -17,11 +17,9 @@ constexpr double kInductionHigh = 1.05;
 constexpr double kRatioTolerance_pct = 0.5;
 constexpr int kAttemptsPerTap = 5;
 
-[[noreturn]] void rangeCheckError() { throw CommandError(QString::fromUtf8(texts::kRangeCheck)); }
-
 // Turns of a whole winding, tap turns included: 1..65535.
 std::uint16_t turnsCount(std::int64_t turns) {
-    if (turns < 1) rangeCheckError();
+    if (turns < 1) throw CommandError(texts::kRangeCheck);
     return toCount16(turns);
 }
 

@@ -127,7 +127,7 @@ void writeTapTurns(const DesignState& design, Stage2State& state, Report& memo) 
     TurnsState& turns = state.turns;
     const int positions = 2 * design.tap_count + 1;
     if (positions > static_cast<int>(turns.tap_turns.size())) {
-        throw CommandError(QString::fromUtf8(texts::kRangeCheck));
+        throw CommandError(texts::kRangeCheck);
     }
     for (int p = 1; p <= positions; ++p) {
         const int k = design.tap_count + 1 - p;

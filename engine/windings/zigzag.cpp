@@ -17,7 +17,7 @@ constexpr double kLargestAngle_deg = 60;
 double zigzagAngleFromText(const QString& degreesText) {
     const double degrees = parseFloat(degreesText);
     if (!(degrees >= 0 && degrees <= kLargestAngle_deg)) {
-        throw CommandError(QString::fromUtf8(texts::kAngleRange));
+        throw CommandError(texts::kAngleRange);
     }
     return static_cast<double>(static_cast<long double>(degrees) * std::numbers::pi_v<long double> / 180.0L);
 }
