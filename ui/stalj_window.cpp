@@ -204,14 +204,7 @@ void TStalj_dobavitj_redaktirovatj::FormShow() {
     Vvod_stalj_edit->setEnabled(false);
     Stalj_vvod->setEnabled(true);
     edit_index = 0;
-    for (int i = 0; i < kGrids; ++i) {
-        grids_[i]->blankAll();
-        setPointCount(i, kStartPoints);
-    }
-    setTextIfChanged(Ed_Tip, kBlankMarker);
-    CB_tip_prokat->setCurrentIndex(-1);
-    setTextIfChanged(Ed_dz, kBlankMarker);
-    setEditTextSilently(CB_Tip_Edit, kBlankMarker);
+    blankTheSteel(kStartPoints, true);
 }
 
 void TStalj_dobavitj_redaktirovatj::closeEvent(QCloseEvent* event) {
@@ -322,7 +315,7 @@ void TStalj_dobavitj_redaktirovatj::Stalj_vvodClick() {
     // A failed write leaves the new steel in the catalogue; the lists follow it.
     if (context_.steels.storedCount() > storedBefore) appendSteelName(context_.steels.entries().back().name);
     if (!stored) return;
-    clearAfterSave(kPointsAfterAdding, false);
+    blankTheSteel(kPointsAfterAdding, false);
     returnToStageOne();
 }
 
@@ -338,11 +331,12 @@ void TStalj_dobavitj_redaktirovatj::Vvod_stalj_editClick() {
         [&] { showCollected(texts); });
     if (stored || context_.steels.names() != namesBefore) refillSteelLists();
     if (!stored) return;
-    clearAfterSave(kStartPoints, true);
+    blankTheSteel(kStartPoints, true);
     returnToStageOne();
 }
 
-void TStalj_dobavitj_redaktirovatj::clearAfterSave(int pointCount, bool clearEditList) {
+// Blank grids and fields, as a visit starts and as a save leaves them.
+void TStalj_dobavitj_redaktirovatj::blankTheSteel(int pointCount, bool clearEditList) {
     for (CurveGrid* grid : grids_) grid->blankAll();
     setTextIfChanged(Ed_Tip, kBlankMarker);
     CB_tip_prokat->setCurrentIndex(-1);

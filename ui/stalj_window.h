@@ -54,7 +54,7 @@ private:
     std::array<CurveGridTexts, kGrids> gridTexts() const;
     SteelInput steelInput(const std::array<RawCurve, kGrids>& curves) const;
     void showCollected(const std::array<CurveGridTexts, kGrids>& texts);
-    void clearAfterSave(int pointCount, bool clearEditList);
+    void blankTheSteel(int pointCount, bool clearEditList);
     void returnToStageOne();
     QString workbookPath();
 
