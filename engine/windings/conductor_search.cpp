@@ -14,6 +14,11 @@ bool isEligible(const WireRecord& record, const QString& material, const QByteAr
     return record.Vid == shapeCode && record.hasUsableSection() && record.hasMaterial(material);
 }
 
+QString tooManyStrandsLine() {
+    return QStringLiteral("Unwanted number of parallel branches! Preferably before 4 to 6 when winding flat and up "
+                          "to 6, no more than 8 on the edge!");
+}
+
 bool withinInclusive(double value, double low, double high) { return low <= value && value <= high; }
 
 std::optional<std::int64_t> strandsFor(double s_est_mm2, double s_mm2, double maxRatio) {

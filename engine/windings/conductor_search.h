@@ -21,6 +21,11 @@ WindingMaterial windingMaterial(const QString& selectedText);
 // positive number (placeholders and slips of the pen never take part).
 bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode);
 
+// Above this many parallel strands a winding is awkward to wind, and the LV
+// and HV searches follow their choice with tooManyStrandsLine().
+inline constexpr int kStrandsWithoutWarning = 4;
+QString tooManyStrandsLine();
+
 // low <= value <= high, both bounds included.
 bool withinInclusive(double value, double low, double high);
 

@@ -2,7 +2,9 @@
 
 #include "common/guards.h"
 #include "common/number_text.h"
+#include "windings/conductor_search.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -14,20 +16,16 @@ namespace {
 constexpr double kSmallestSectionStart_mm2 = 200;
 // A rectangular HV conductor is not split into more than 8 strands.
 constexpr double kMaxRectangularStrands = 8;
-// More strands than this are worth a warning line.
-constexpr int kStrandsWithoutWarning = 4;
 // The second round pass accepts one conductor covering more than 50 %.
 constexpr double kSecondPassFloor_pct = 50;
 
 const QString kChosenPrefix = QStringLiteral("The chosen type of HV wire: ");
-const QString kTooManyStrands = QStringLiteral(
-    "Unwanted number of parallel branches! Preferably before 4 to 6 when winding flat and up to 6, no more than 8 on the edge!");
 const QString kSearchFailed =
     QStringLiteral("Choose an conductor for HV winding failed! Select the conductor and repeat calculation!");
 
 bool isEligible(const WireRecord& record, const HvSearchRequest& request) {
-    const bool shapeMatches = request.shape == HvWireShape::Round ? record.isRound() : record.isRectangular();
-    return shapeMatches && record.hasUsableSection() && record.hasMaterial(request.material);
+    static const std::array<QByteArray, 2> kShapeCodes{shapeCodeOfItem(0), shapeCodeOfItem(1)};
+    return isEligible(record, request.material, kShapeCodes[static_cast<std::size_t>(request.shape)]);
 }
 
 // n = Round(s_hv_est / s), the strands that make up the required section;
@@ -80,7 +78,7 @@ SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<W
         best_pct = pct;
         adopt(record, *strands, state);
         memo.add(improvementLine(record, *strands, pct, request.shape));
-        if (*strands > kStrandsWithoutWarning) memo.add(kTooManyStrands);
+        if (*strands > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
     }
     return smallest;
 }

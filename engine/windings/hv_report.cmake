@@ -6,4 +6,5 @@ dravik_engine_library(engine_hv_report
   windings/winding_report.h windings/winding_report.cpp
   windings/zigzag.h windings/zigzag.cpp
 )
-target_link_libraries(engine_hv_report PUBLIC engine_common)
+# The HV conductor search shares the eligibility rules of the LV and KU.
+target_link_libraries(engine_hv_report PUBLIC engine_common engine_ku_lv)

@@ -53,9 +53,8 @@ constexpr KuMinimumSection kKuMinimumSection[] = {
 constexpr double kLowerTolerance = 0.9;
 constexpr double kUpperTolerance = 1.1;
 
-// Above four parallel strands a warning line follows; a record that would
-// need more strands than a turn count can hold is passed over.
-constexpr int kStrandsWithoutWarning = 4;
+// A record that would need more strands than a turn count can hold is
+// passed over.
 constexpr double kMaxStrands = std::numeric_limits<std::uint16_t>::max();
 
 // I_ku = per-unit current × I_lv, in A.

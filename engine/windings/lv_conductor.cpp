@@ -32,10 +32,8 @@ constexpr double kGapDiameterFactor = 13.5;
 constexpr double kLowerTolerance = 0.9;
 constexpr double kUpperTolerance = 1.1;
 
-// An LV turn is never made of more than eight strands; above four the
-// winding is awkward to wind and a warning line follows.
+// An LV turn is never made of more than eight strands.
 constexpr double kMaxStrands = 8;
-constexpr int kStrandsWithoutWarning = 4;
 
 void setMaterialCoefficient(const QString& material, LvState& lv) {
     const WindingMaterial kind = windingMaterial(material);
@@ -125,10 +123,7 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
         state.chosen_wire = record;
         memo.add(chosenWireLine(record, state.n_par) + QStringLiteral(" corresponds to  ") + formatF3(pct) +
                  QStringLiteral("%"));
-        if (state.n_par > kStrandsWithoutWarning) {
-            memo.add(QStringLiteral("Unwanted number of parallel branches! Preferably before 4 to 6 when winding "
-                                    "flat and up to 6, no more than 8 on the edge!"));
-        }
+        if (state.n_par > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
         found = true;
     }
     return found;
