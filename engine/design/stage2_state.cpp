@@ -1,6 +1,7 @@
 #include "design/stage2_state.h"
 
 #include "common/command_error.h"
+#include "common/number_text.h"
 #include "common/runtime_texts.h"
 
 namespace dravik {
@@ -10,6 +11,12 @@ const BoardRow& boardRow(int boardIndex) {
         throw CommandError(texts::kRangeCheck);
     }
     return kBoardTable[static_cast<std::size_t>(boardIndex)];
+}
+
+int readTapSteps(const QString& text) {
+    const int steps = parseInt(text);
+    if (steps < 0 || steps > kMaxTapSteps) throw CommandError(texts::kTapSteps);
+    return steps;
 }
 
 }  // namespace dravik

@@ -28,6 +28,12 @@ inline constexpr std::array<BoardRow, 5> kBoardTable{{
 // check error.
 const BoardRow& boardRow(int boardIndex);
 
+// Tap steps each way that the tap tables below hold.
+inline constexpr int kMaxTapSteps = 9;
+// The tap-step count as typed in Stage I: an integer 0..9, otherwise the
+// conversion error or "Number of tap steps must be 0..9".
+int readTapSteps(const QString& text);
+
 // Turns of both windings and the HV tappings (LV calculation, first half).
 struct TurnsState {
     std::uint16_t w_lv = 0;   // LV turns per phase (Y/Zn-11: the whole zigzag)

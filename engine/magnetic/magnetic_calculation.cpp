@@ -4,6 +4,7 @@
 #include "common/guards.h"
 #include "common/number_text.h"
 #include "common/runtime_texts.h"
+#include "design/stage2_state.h"
 #include "magnetic/induction_search.h"
 #include "magnetic/rated_data.h"
 #include "magnetic/recommended_induction.h"
@@ -29,8 +30,6 @@ constexpr double kEstimateDivisor = 5.0;
 // Steel density 7650 kg/m3 over the three rods and the two yokes.
 constexpr double kRodsDensity = 22950;
 constexpr double kYokesDensity = 15300;
-
-constexpr int kMaxTapCount = 9;
 
 struct RollingKind {
     char rolling;
@@ -91,9 +90,7 @@ void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
     const double tapStep = parseFloat(in.hU);
     if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
     s.tap_step = tapStep;
-    const int tapCount = parseInt(in.numhU);
-    if (tapCount < 0 || tapCount > kMaxTapCount) throw CommandError(texts::kTapSteps);
-    s.tap_count = tapCount;
+    s.tap_count = readTapSteps(in.numhU);
 }
 
 // Gross section of a stepped core limb, m2: the centre packet once, every

@@ -9,15 +9,6 @@
 namespace dravik {
 namespace {
 
-// Tap steps each way that the per-position tables can hold.
-constexpr int kMaxTapSteps = 9;
-
-int readTapSteps(const QString& text) {
-    const int steps = parseInt(text);
-    if (steps < 0 || steps > kMaxTapSteps) throw CommandError(texts::kTapSteps);
-    return steps;
-}
-
 // Before anything is written: another material starts the LV design
 // afresh; the LV is laid round the KU winding, so a ticked KU must have been
 // calculated and fit; a completed LV is repeated only with a conductor
