@@ -86,17 +86,30 @@ Token next(QXmlStreamReader& xml) {
     return token;
 }
 
-// Reads past the end of the element whose start was just read.
-void skipElement(QXmlStreamReader& xml) {
+// Reads the element whose start was just read to its end. `onStart` sees
+// the start of each element inside it and returns true when it has read
+// that element to its end itself (false: the walk goes into it); `onText`
+// sees the character data.
+template <typename OnStart, typename OnText>
+void walkElement(QXmlStreamReader& xml, OnStart onStart, OnText onText) {
     for (int depth = 1; depth > 0;) {
         switch (next(xml)) {
-            case QXmlStreamReader::StartElement: ++depth; break;
+            case QXmlStreamReader::StartElement:
+                if (!onStart()) ++depth;
+                break;
+            case QXmlStreamReader::Characters: onText(); break;
             case QXmlStreamReader::EndElement: --depth; break;
             case QXmlStreamReader::EndDocument: throw Unreadable{};
             default: break;
         }
     }
 }
+
+constexpr auto kIntoEveryElement = [] { return false; };
+constexpr auto kIgnoreText = [] {};
+
+// Reads past the end of the element whose start was just read.
+void skipElement(QXmlStreamReader& xml) { walkElement(xml, kIntoEveryElement, kIgnoreText); }
 
 // Moves to the next child element of the current element: true at its
 // start, false at the end of the current element. The caller reads or skips
@@ -120,15 +133,7 @@ void appendCellText(QString& text, QStringView more) {
 // All character data inside the element whose start was just read.
 QString elementText(QXmlStreamReader& xml) {
     QString text;
-    for (int depth = 1; depth > 0;) {
-        switch (next(xml)) {
-            case QXmlStreamReader::Characters: appendCellText(text, xml.text()); break;
-            case QXmlStreamReader::StartElement: ++depth; break;
-            case QXmlStreamReader::EndElement: --depth; break;
-            case QXmlStreamReader::EndDocument: throw Unreadable{};
-            default: break;
-        }
-    }
+    walkElement(xml, kIntoEveryElement, [&] { appendCellText(text, xml.text()); });
     return text;
 }
 
@@ -296,22 +301,17 @@ QString decodeEscapes(const QString& text) {
 // (<rPh>) of East Asian workbooks are not part of the text.
 QString richText(QXmlStreamReader& xml) {
     QString text;
-    for (int depth = 1; depth > 0;) {
-        switch (next(xml)) {
-            case QXmlStreamReader::StartElement:
-                if (xml.name() == u"t") {
-                    appendCellText(text, elementText(xml));
-                } else if (xml.name() == u"rPh") {
-                    skipElement(xml);
-                } else {
-                    ++depth;
-                }
-                break;
-            case QXmlStreamReader::EndElement: --depth; break;
-            case QXmlStreamReader::EndDocument: throw Unreadable{};
-            default: break;
+    const auto onStart = [&] {
+        if (xml.name() == u"t") {
+            appendCellText(text, elementText(xml));
+        } else if (xml.name() == u"rPh") {
+            skipElement(xml);
+        } else {
+            return false;
         }
-    }
+        return true;
+    };
+    walkElement(xml, onStart, kIgnoreText);
     return decodeEscapes(text);
 }
 
@@ -470,32 +470,22 @@ qint64 countAttribute(const QXmlStreamReader& xml, QLatin1StringView ns, QLatin1
 // spaces, tabs and line breaks; notes and annotations are not cell text.
 QString paragraphText(QXmlStreamReader& xml) {
     QString text;
-    for (int depth = 1; depth > 0;) {
-        switch (next(xml)) {
-            case QXmlStreamReader::Characters: appendCellText(text, xml.text()); break;
-            case QXmlStreamReader::StartElement:
-                if (isElement(xml, kTextNs, u"s")) {
-                    const qint64 spaces = countAttribute(xml, kTextNs, QLatin1StringView("c"));
-                    if (spaces > kMaxCellText) throw Unreadable{};
-                    appendCellText(text, QString(spaces, QLatin1Char(' ')));
-                    skipElement(xml);
-                } else if (isElement(xml, kTextNs, u"tab")) {
-                    appendCellText(text, u"\t");
-                    skipElement(xml);
-                } else if (isElement(xml, kTextNs, u"line-break")) {
-                    appendCellText(text, u"\n");
-                    skipElement(xml);
-                } else if (isElement(xml, kTextNs, u"note") || isElement(xml, kOfficeNs, u"annotation")) {
-                    skipElement(xml);
-                } else {
-                    ++depth;
-                }
-                break;
-            case QXmlStreamReader::EndElement: --depth; break;
-            case QXmlStreamReader::EndDocument: throw Unreadable{};
-            default: break;
+    const auto onStart = [&] {
+        if (isElement(xml, kTextNs, u"s")) {
+            const qint64 spaces = countAttribute(xml, kTextNs, QLatin1StringView("c"));
+            if (spaces > kMaxCellText) throw Unreadable{};
+            appendCellText(text, QString(spaces, QLatin1Char(' ')));
+        } else if (isElement(xml, kTextNs, u"tab")) {
+            appendCellText(text, u"\t");
+        } else if (isElement(xml, kTextNs, u"line-break")) {
+            appendCellText(text, u"\n");
+        } else if (!isElement(xml, kTextNs, u"note") && !isElement(xml, kOfficeNs, u"annotation")) {
+            return false;
         }
-    }
+        skipElement(xml);
+        return true;
+    };
+    walkElement(xml, onStart, [&] { appendCellText(text, xml.text()); });
     return text;
 }
 
@@ -563,22 +553,17 @@ bool isRowGroup(const QXmlStreamReader& xml) {
 CurveSheet readOdsTable(QXmlStreamReader& xml) {
     CurveSheet sheet;
     qint64 row = 1;
-    for (int depth = 1; depth > 0;) {
-        switch (next(xml)) {
-            case QXmlStreamReader::StartElement:
-                if (isElement(xml, kTableNs, u"table-row")) {
-                    row = readOdsRow(xml, row, sheet);
-                } else if (isRowGroup(xml)) {
-                    ++depth;
-                } else {
-                    skipElement(xml);
-                }
-                break;
-            case QXmlStreamReader::EndElement: --depth; break;
-            case QXmlStreamReader::EndDocument: throw Unreadable{};
-            default: break;
+    const auto onStart = [&] {
+        if (isElement(xml, kTableNs, u"table-row")) {
+            row = readOdsRow(xml, row, sheet);
+        } else if (isRowGroup(xml)) {
+            return false;
+        } else {
+            skipElement(xml);
         }
-    }
+        return true;
+    };
+    walkElement(xml, onStart, kIgnoreText);
     return sheet;
 }
 
