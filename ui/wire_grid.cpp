@@ -43,7 +43,7 @@ public:
         endResetModel();
     }
 
-    int wireRows() const { return wires_.count() == 0 || wires_.emptyTable() ? 0 : wires_.count(); }
+    int wireRows() const { return wires_.wireCount(); }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : wireRows() + 1; }
     int columnCount(const QModelIndex& parent = {}) const override {

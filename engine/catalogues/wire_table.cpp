@@ -73,10 +73,6 @@ bool WireTable::emptyTable() const {
     return records_.size() == 1 && isBlankPlaceholder(records_.front());
 }
 
-bool WireTable::isRealWire(int row) const {
-    return row >= 0 && row < count() && !emptyTable();
-}
-
 void WireTable::add(const WireRecord& wire) {
     if (emptyTable()) {
         records_.front() = wire;

@@ -33,8 +33,10 @@ public:
     // The table holds only the blank placeholder (empty_table): what is left
     // when the last wire is removed.
     bool emptyTable() const;
+    // The wires the grid shows: none for the placeholder alone.
+    int wireCount() const { return emptyTable() ? 0 : count(); }
     // Grid row `row` shows a wire that can be removed or edited.
-    bool isRealWire(int row) const;
+    bool isRealWire(int row) const { return row >= 0 && row < wireCount(); }
 
     // Adds a wire (in place of the placeholder), regroups, sorts and saves.
     // A 5001st wire is refused with "The wire table is full (5000 wires)".
