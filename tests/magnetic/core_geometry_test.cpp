@@ -1,5 +1,7 @@
 #include "common/command_error.h"
+#include "common/number_text.h"
 #include "magnetic/core_geometry.h"
+#include "magnetic/core_geometry_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,17 @@ struct PickCase {
 
 // Packet sizes by hand: factor x D in mm, a true half up (0.15 x 130 = 19.5
 // gives 20); 7 and 8 steps from the fixed sizes of the diameter.
+// The diameter list the user sees and the millimetres the core tables use
+// are two tables: an item whose text and millimetres disagree would size
+// the core for another diameter than the one shown.
+TEST(StandardDiameters, ListTextsAndMillimetresAgree) {
+    for (std::size_t i = 0; i < kStandardDiameters.size(); ++i) {
+        EXPECT_EQ(parseFloat(QString::fromLatin1(kStandardDiameters[i])),
+                  core_tables::kStandardDiameters_mm[i] / 1000.0)
+            << kStandardDiameters[i];
+    }
+}
+
 TEST(PickStandardSheets, PowersAndDiameters) {
     const PickCase cases[] = {
         {"defaults", "100", "0,13", false, Window{"400", "150", "270"}, "0,13", 6,
