@@ -1,6 +1,7 @@
 dravik_tests(common_tests
   common/number_text_test.cpp
   common/guards_test.cpp
+  common/input_range_test.cpp
   common/cp1251_test.cpp
   common/similarity_test.cpp
 )

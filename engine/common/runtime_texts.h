@@ -30,6 +30,14 @@ inline constexpr const char* kWireTableFull = "The wire table is full (5000 wire
 inline constexpr const char* kSteelTableFull = "At most 103 stored steels";
 inline constexpr const char* kTooManySteels = "Stal.dat holds %1 steels; only the first 103 are used";
 inline constexpr const char* kUnstorableName = "The name contains characters that cannot be stored: %1";
+inline constexpr const char* kStage1Changed =
+    "The Stage I inputs have changed: repeat the calculation of the magnetic circuit";
+// %1 the field's caption, %2 the accepted range in words, %3 the text as read.
+inline constexpr const char* kOutOfRange = "%1 must be %2: %3";
+
+// Catalogue files; %1 a path, %2 the system's reason or a count.
+inline constexpr const char* kShippedCopyFailed = "Cannot copy the shipped wire catalogue to %1: %2";
+inline constexpr const char* kImplausibleRecords = "%1: %2 records are not plausible and were left out";
 
 // Workbook import of steel curves; %1 is the workbook's path, %2 a sheet name.
 inline constexpr const char* kWorkbookNotFound = "File not found: %1";
