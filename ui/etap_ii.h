@@ -16,6 +16,7 @@ namespace dravik {
 
 struct AppContext;
 class WireGrid;
+class CoreWindowDrawing;
 struct Stage2Effects;
 class Report;
 
@@ -119,6 +120,7 @@ private:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* ButtonExcelIn = nullptr;
     QPushButton* ButtonExcelOut = nullptr;
+    CoreWindowDrawing* coreWindowDrawing_ = nullptr;
 };
 
 }  // namespace dravik
