@@ -3,6 +3,7 @@
 #include "drawings/core_views_picture.h"
 #include "drawings/dimension_marks.h"
 #include "drawings/palette.h"
+#include "drawings/scene_painting.h"
 
 #include <QPainter>
 
@@ -16,15 +17,9 @@ void CoreDrawing::showCore(std::optional<CoreViews> core) {
 }
 
 void CoreDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
-    if (!core_) {
-        paintExplanation(painter);
-        return;
-    }
-    setDrawingFont(painter, 12);
-    paintCoreViews(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *core_);
+    DesignPicture design;
+    if (core_) design = [this](QPainter& painter, const QRectF& area) { paintCoreViews(painter, area, *core_); };
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
 }
 
 void CoreDrawing::paintExplanation(QPainter& painter) {

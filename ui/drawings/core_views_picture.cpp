@@ -22,10 +22,7 @@ void paintCoreViews(QPainter& painter, const QRectF& target, const CoreViews& co
         painter.drawEllipse(rod.centre, rod.radius, rod.radius);
     }
     painter.restore();
-    paintAxes(painter, scene.axes);
-    paintWitnesses(painter, scene.witnesses);
-    paintDimensions(painter, scene.dimensions);
-    paintLabels(painter, scene.labels);
+    paintMarks(painter, scene.axes, scene.witnesses, scene.dimensions, scene.labels);
 }
 
 }  // namespace dravik

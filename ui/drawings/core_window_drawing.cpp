@@ -3,6 +3,7 @@
 #include "drawings/core_window_picture.h"
 #include "drawings/dimension_marks.h"
 #include "drawings/palette.h"
+#include "drawings/scene_painting.h"
 
 #include <QPainter>
 
@@ -55,15 +56,9 @@ void CoreWindowDrawing::showWindow(std::optional<CoreWindow> window) {
 }
 
 void CoreWindowDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
-    if (!window_) {
-        paintExplanation(painter);
-        return;
-    }
-    setDrawingFont(painter, 12);
-    paintCoreWindow(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *window_);
+    DesignPicture design;
+    if (window_) design = [this](QPainter& painter, const QRectF& area) { paintCoreWindow(painter, area, *window_); };
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
 }
 
 void CoreWindowDrawing::paintExplanation(QPainter& painter) {

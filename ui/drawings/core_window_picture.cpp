@@ -56,10 +56,7 @@ void paintCoreWindow(QPainter& painter, const QRectF& target, const CoreWindow& 
     painter.setPen(QPen(Qt::darkGray, 0.8, Qt::DashLine));
     for (const QLineF& limit : scene.limits) painter.drawLine(limit);
     painter.restore();
-    paintAxes(painter, scene.axes);
-    paintWitnesses(painter, scene.witnesses);
-    paintDimensions(painter, scene.dimensions);
-    paintLabels(painter, scene.labels);
+    paintMarks(painter, scene.axes, scene.witnesses, scene.dimensions, scene.labels);
 }
 
 }  // namespace dravik

@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QWidget>
 
 namespace dravik {
 
@@ -45,6 +46,27 @@ void paintLabels(QPainter& painter, const std::vector<PlacedLabel>& labels) {
         painter.drawText(label.box, Qt::AlignCenter, label.text);
     }
     painter.restore();
+}
+
+void paintMarks(QPainter& painter, const std::vector<QLineF>& axes, const std::vector<QLineF>& witnesses,
+                const std::vector<DimensionLine>& dimensions, const std::vector<PlacedLabel>& labels) {
+    paintAxes(painter, axes);
+    paintWitnesses(painter, witnesses);
+    paintDimensions(painter, dimensions);
+    paintLabels(painter, labels);
+}
+
+void paintDesignOrExplanation(QWidget& widget, const DesignPicture& design,
+                              const std::function<void(QPainter&)>& explanation) {
+    QPainter painter(&widget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(widget.rect(), Qt::white);
+    if (!design) {
+        explanation(painter);
+        return;
+    }
+    setDrawingFont(painter, 12);
+    design(painter, QRectF(widget.rect()).adjusted(4, 4, -4, -4));
 }
 
 }  // namespace dravik

@@ -3,9 +3,12 @@
 #include "drawings/geometry/label_placement.h"
 #include "drawings/geometry/scene.h"
 
+#include <functional>
 #include <vector>
 
 class QPainter;
+class QRectF;
+class QWidget;
 
 // Drawing the parts every scene shares, on any painter: a window, an image
 // or a PDF page.
@@ -22,5 +25,16 @@ void paintAxes(QPainter& painter, const std::vector<QLineF>& axes);
 // letters, with its leader line when it has one; red when it names a
 // failed check.
 void paintLabels(QPainter& painter, const std::vector<PlacedLabel>& labels);
+// A scene's marks over its shapes: centre lines, witness and dimension
+// lines, then the labels on top.
+void paintMarks(QPainter& painter, const std::vector<QLineF>& axes, const std::vector<QLineF>& witnesses,
+                const std::vector<DimensionLine>& dimensions, const std::vector<PlacedLabel>& labels);
+
+// A drawing widget's paint: a white ground, then the design's picture in
+// the widget (less a small margin, in the drawings' 12 px font) when there
+// is one, the explanatory picture otherwise.
+using DesignPicture = std::function<void(QPainter&, const QRectF&)>;
+void paintDesignOrExplanation(QWidget& widget, const DesignPicture& design,
+                              const std::function<void(QPainter&)>& explanation);
 
 }  // namespace dravik

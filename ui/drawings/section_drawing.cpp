@@ -1,6 +1,7 @@
 #include "drawings/section_drawing.h"
 
 #include "drawings/dimension_marks.h"
+#include "drawings/scene_painting.h"
 #include "drawings/section_picture.h"
 
 #include <QPainter>
@@ -27,15 +28,13 @@ void SectionDrawing::showSection(std::optional<SteppedSection> section) {
 }
 
 void SectionDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
-    if (!section_) {
-        paintExplanation(painter);
-        return;
+    DesignPicture design;
+    if (section_) {
+        design = [this](QPainter& painter, const QRectF& area) {
+            paintSection(painter, area, *section_, {widthLetter_, thicknessLetter_});
+        };
     }
-    setDrawingFont(painter, 12);
-    paintSection(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *section_, {widthLetter_, thicknessLetter_});
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
 }
 
 void SectionDrawing::paintExplanation(QPainter& painter) {

@@ -29,9 +29,7 @@ void paintSection(QPainter& painter, const QRectF& target, const SteppedSection&
     painter.drawEllipse(scene.centre, scene.radius, scene.radius);
     painter.drawLine(scene.diagonal);
     painter.restore();
-    paintWitnesses(painter, scene.witnesses);
-    paintDimensions(painter, {scene.stack});
-    paintLabels(painter, scene.labels);
+    paintMarks(painter, {}, scene.witnesses, {scene.stack}, scene.labels);
 }
 
 }  // namespace dravik
