@@ -331,5 +331,50 @@ TEST(ShortCircuitCheck, FiguresThatCannotBeWorkedOutStopTheCheck) {
     }
 }
 
+// "Calculation HV" keeps a check only when it ends with the winding
+// report, worked out for the material item of that run.
+TEST(ShortCircuitCheck, HvRunKeepsTheCheckOnlyWhenItEndsWithTheReport) {
+    {
+        SCOPED_TRACE("complete run");
+        HvCase c = transformer630kVA();
+        c.in.materialIndex = kCopper;  // the item decides, not the text
+        Report memo;
+        Stage2Effects effects;
+        calculateHv(c.in, c.design, c.state, c.catalogue, memo, effects);
+        ASSERT_TRUE(c.state.short_circuit.has_value());
+        EXPECT_EQ(lines(shortCircuitLines(*c.state.short_circuit)),
+                  lines(shortCircuitLines(computeShortCircuit(c.design, c.state, kCopper))));
+        EXPECT_NE(c.state.short_circuit->lv.P, computeShortCircuit(c.design, c.state, kAluminum).lv.P);
+    }
+    {
+        SCOPED_TRACE("too wide for the window");
+        HvCase c = transformer630kVA();
+        c.design.C = 0.43;
+        c.state.short_circuit = ShortCircuitFigures{};
+        Report memo;
+        Stage2Effects effects;
+        calculateHv(c.in, c.design, c.state, c.catalogue, memo, effects);
+        EXPECT_FALSE(c.state.short_circuit.has_value());
+    }
+    {
+        SCOPED_TRACE("check that cannot be worked out");
+        HvCase c = transformer630kVA();
+        c.design.Pk_norm = 0;
+        c.state.short_circuit = ShortCircuitFigures{};
+        Report memo;
+        Stage2Effects effects;
+        try {
+            calculateHv(c.in, c.design, c.state, c.catalogue, memo, effects);
+            ADD_FAILURE() << "no error";
+        } catch (const CommandError& error) {
+            EXPECT_EQ(error.text(), "Floating point division by zero");
+        }
+        EXPECT_EQ(memo.last(), "1000+-2*25=950");  // the winding report stays
+        EXPECT_TRUE(c.state.hv_done);
+        EXPECT_EQ(effects.parallelSpinEnabled, true);
+        EXPECT_FALSE(c.state.short_circuit.has_value());
+    }
+}
+
 }  // namespace
 }  // namespace dravik::test
