@@ -19,6 +19,7 @@
 #include "windings/hv_winding.h"
 #include "windings/ku_winding.h"
 #include "windings/lv_calculation.h"
+#include "windings/short_circuit.h"
 #include "wire_grid.h"
 #include "zigzag_window.h"
 
@@ -130,9 +131,18 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     results->setObjectName(QStringLiteral("GroupBox_Result"));
     Memo_Rez_ob = readOnlyMemo(QStringLiteral("Memo_Rez_ob"), 13, results);
     BitBtn1 = clipboardButton(QStringLiteral("BitBtn1"), results);
+    // The short-circuit check of the finished windings, beside the report.
+    auto* shortCircuit = new QGroupBox(QStringLiteral("Short-circuit check"), results);
+    shortCircuit->setObjectName(QStringLiteral("GroupBox_KZ"));
+    Memo_KZ = readOnlyMemo(QStringLiteral("Memo_KZ"), 13, shortCircuit);
+    BitBtn2 = clipboardButton(QStringLiteral("BitBtn2"), shortCircuit);
+    auto* shortCircuitLayout = new QHBoxLayout(shortCircuit);
+    shortCircuitLayout->addWidget(Memo_KZ, 1);
+    shortCircuitLayout->addWidget(BitBtn2, 0, Qt::AlignTop);
     auto* resultLayout = new QHBoxLayout(results);
-    resultLayout->addWidget(Memo_Rez_ob, 1);
+    resultLayout->addWidget(Memo_Rez_ob, 3);
     resultLayout->addWidget(BitBtn1, 0, Qt::AlignTop);
+    resultLayout->addWidget(shortCircuit, 2);
 
     buildCommands();
     auto* commands = new QHBoxLayout;
@@ -297,6 +307,7 @@ void TEtapII::connectHandlers() {
     connect(Serch_provod, &QPushButton::clicked, this, &TEtapII::Serch_provodClick);
     connect(Button1, &QPushButton::clicked, this, &TEtapII::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TEtapII::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TEtapII::BitBtn2Click);
 }
 
 // ---- Shared steps of the handlers ------------------------------------------
@@ -355,9 +366,15 @@ Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Ef
         *context_.messages, [&] { calculation(memo, effects); },
         [&] {
             showReport(Memo_Rez_ob, memo);
+            showShortCircuitCheck();
             applyEffects(effects);
         });
     return effects;
+}
+
+void TEtapII::showShortCircuitCheck() {
+    const std::optional<ShortCircuitFigures>& figures = context_.stage2.short_circuit;
+    Memo_KZ->setPlainText(figures ? shortCircuitLines(*figures).join(QLatin1Char('\n')) : QString());
 }
 
 void TEtapII::applyEffects(const Stage2Effects& effects) {
@@ -385,11 +402,14 @@ void TEtapII::handOver() {
     s.forgetConductorSearch();
     // A KU misfit of the last visit must not carry its manual choice over.
     s.ku_manual_par = s.ku_wire_found = false;
+    // The windings are designed afresh for the core Stage I has settled.
+    s.short_circuit.reset();
 
     enableCalculations(true, false, false);
     selectWinding(Winding::Ku);
 
     Memo_Rez_ob->clear();
+    showShortCircuitCheck();
     resetSearch();
     ChB_KU->setChecked(true);
 
@@ -535,6 +555,7 @@ void TEtapII::Rasch_ObmotokClick() {
     HvInputs in;
     in.ak = pointToCommaInField(Ed_ak);
     in.material = CB__mater->currentText();
+    in.materialIndex = CB__mater->currentIndex();
     in.shapeIndex = CB_c_r->currentIndex();
     in.cylinderBoardIndex = CB_delt->currentIndex();
     in.parallelSpin = SE_a->value();
@@ -631,6 +652,10 @@ void TEtapII::Button1Click() {
 
 void TEtapII::BitBtn1Click() {
     copyReport(Memo_Rez_ob, *context_.messages, text(texts::kStage2Copied));
+}
+
+void TEtapII::BitBtn2Click() {
+    copyReport(Memo_KZ, *context_.messages, text(texts::kShortCircuitCopied));
 }
 
 // The close box also leads back to Stage I, ready to start on the LV winding.
