@@ -62,21 +62,11 @@ struct LossWinding {
 // b along the axis. A zigzag rod carries both halves, the whole w_lv.
 LossWinding lvWinding(const Stage2State& state, const WindingMetal& metal) {
     const LvState& lv = state.lv;
-    const WireRecord& wire = lv.lv_wire;
-    LossWinding winding;
-    winding.D_in = lv.D_lv_in;
-    winding.D_out = lv.D_lv_out;
-    winding.w = state.turns.w_lv;
-    winding.J = state.hv.J_lv;
-    winding.strands = state.n_par;
-    winding.s = wire.s;
-    winding.x = wire.a;
-    winding.nr = static_cast<double>(lv.nlv) * state.n_par;
-    winding.m = lv.w_layer;
-    winding.h = wire.b;
-    winding.l = lv.l_lv;
-    winding.K = metal.K_strip;
-    return winding;
+    return {.D_in = lv.D_lv_in, .D_out = lv.D_lv_out,
+            .w = static_cast<double>(state.turns.w_lv), .J = state.hv.J_lv,
+            .strands = static_cast<double>(state.n_par), .s = lv.lv_wire.s,
+            .x = lv.lv_wire.a, .nr = static_cast<double>(lv.nlv) * state.n_par,
+            .m = static_cast<double>(lv.w_layer), .h = lv.lv_wire.b, .l = lv.l_lv, .K = metal.K_strip};
 }
 
 // Current density in the HV conductor. J_hv is worked out from the line
@@ -92,21 +82,11 @@ double hvWindingCurrentDensity(const DesignState& design, const HvState& hv) {
 // turns at the principal tap carrying the current.
 LossWinding hvWinding(const DesignState& design, const Stage2State& state, const WindingMetal& metal) {
     const HvState& hv = state.hv;
-    const WireRecord& wire = hv.hv_wire;
-    LossWinding winding;
-    winding.D_in = hv.D_hv_in;
-    winding.D_out = hv.D2od;
-    winding.w = state.turns.w_hv;
-    winding.J = hvWindingCurrentDensity(design, hv);
-    winding.strands = hv.n_par_hv;
-    winding.s = wire.s;
-    winding.x = wire.D;
-    winding.nr = hv.n_layers_hv;
-    winding.m = static_cast<double>(hv.n_par_hv) * hv.w_layer_hv;
-    winding.h = wire.D;
-    winding.l = hv.l_hv;
-    winding.K = metal.K_round;
-    return winding;
+    return {.D_in = hv.D_hv_in, .D_out = hv.D2od,
+            .w = static_cast<double>(state.turns.w_hv), .J = hvWindingCurrentDensity(design, hv),
+            .strands = static_cast<double>(hv.n_par_hv), .s = hv.hv_wire.s,
+            .x = hv.hv_wire.D, .nr = static_cast<double>(hv.n_layers_hv),
+            .m = static_cast<double>(hv.n_par_hv) * hv.w_layer_hv, .h = hv.hv_wire.D, .l = hv.l_hv, .K = metal.K_round};
 }
 
 double fourthPower(double value) { return value * value * value * value; }

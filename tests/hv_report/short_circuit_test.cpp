@@ -312,10 +312,12 @@ TEST(ShortCircuitCheck, FiguresThatCannotBeWorkedOutStopTheCheck) {
              d.state.lv.D_lv_in = d.state.lv.D_lv_out = d.state.hv.D_hv_in = d.state.hv.D2od = 0;
          },
          "Floating point division by zero"},
-        {"no HV phase voltage", [](FinishedDesign& d) { d.state.turns.U_hv_ph = 0; }, "Floating point division by zero"},
+        {"no HV phase voltage", [](FinishedDesign& d) { d.state.turns.U_hv_ph = 0; },
+         "Floating point division by zero"},
         {"no standard Pk", [](FinishedDesign& d) { d.design.Pk_norm = 0; }, "Floating point division by zero"},
         {"no standard uk", [](FinishedDesign& d) { d.design.uk_norm = 0; }, "Floating point division by zero"},
-        {"infinite diameter", [](FinishedDesign& d) { d.state.hv.D2od = INFINITY; }, "Invalid floating point operation"},
+        {"infinite diameter", [](FinishedDesign& d) { d.state.hv.D2od = INFINITY; },
+         "Invalid floating point operation"},
         {"material outside the list", [](FinishedDesign& d) { d.materialIndex = 2; }, "Range check error"},
     };
     for (const auto& c : cases) {
