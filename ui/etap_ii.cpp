@@ -127,22 +127,17 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     catalogue->setObjectName(QStringLiteral("GroupBox_Search"));
     buildSearch(catalogue);
 
-    auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
-    results->setObjectName(QStringLiteral("GroupBox_Result"));
-    Memo_Rez_ob = readOnlyMemo(QStringLiteral("Memo_Rez_ob"), 13, results);
-    BitBtn1 = clipboardButton(QStringLiteral("BitBtn1"), results);
+    const ReportGroup results = reportGroup(QStringLiteral("Results of calculation"), QStringLiteral("GroupBox_Result"),
+                                            QStringLiteral("Memo_Rez_ob"), QStringLiteral("BitBtn1"), this);
+    Memo_Rez_ob = results.memo;
+    BitBtn1 = results.copyButton;
     // The short-circuit check of the finished windings, beside the report.
-    auto* shortCircuit = new QGroupBox(QStringLiteral("Short-circuit check"), results);
-    shortCircuit->setObjectName(QStringLiteral("GroupBox_KZ"));
-    Memo_KZ = readOnlyMemo(QStringLiteral("Memo_KZ"), 13, shortCircuit);
-    BitBtn2 = clipboardButton(QStringLiteral("BitBtn2"), shortCircuit);
-    auto* shortCircuitLayout = new QHBoxLayout(shortCircuit);
-    shortCircuitLayout->addWidget(Memo_KZ, 1);
-    shortCircuitLayout->addWidget(BitBtn2, 0, Qt::AlignTop);
-    auto* resultLayout = new QHBoxLayout(results);
-    resultLayout->addWidget(Memo_Rez_ob, 3);
-    resultLayout->addWidget(BitBtn1, 0, Qt::AlignTop);
-    resultLayout->addWidget(shortCircuit, 2);
+    const ReportGroup shortCircuit = reportGroup(QStringLiteral("Short-circuit check"), QStringLiteral("GroupBox_KZ"),
+                                                 QStringLiteral("Memo_KZ"), QStringLiteral("BitBtn2"), results.group);
+    Memo_KZ = shortCircuit.memo;
+    BitBtn2 = shortCircuit.copyButton;
+    results.layout->setStretch(0, 3);
+    results.layout->addWidget(shortCircuit.group, 2);
 
     buildCommands();
     auto* commands = new QHBoxLayout;
@@ -158,7 +153,7 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     layout->addLayout(top);
     layout->addWidget(catalogue, 1);
     layout->addLayout(commands);
-    layout->addWidget(results, 1);
+    layout->addWidget(results.group, 1);
 
     connectHandlers();
 
