@@ -140,10 +140,10 @@ void loadLosses(const DesignState& design, ShortCircuitFigures& f) {
 // ur = ω·μ0·β·ap·kR·S'/uv² (%), written for 50 Hz and S' in kVA as
 // 0.7896·50·β·ap·kR·S'/uv². β = π·d12/l (d12 the mean gap diameter, l the
 // mean winding height), ap = (a12 + (a1 + a2)/3)/1000 m the equivalent
-// width of the stray-field channel, kR = 1 − σ·(1 − e^(−1/σ)) with
-// σ = (a12 + a1 + a2)/(π·l) the Rogowski factor for the field's spread at
-// the winding ends, S' = S/3 the power of one rod and uv = U_hv_ph/w_hv the
-// volts per turn.
+// width of the stray-field channel, kR = 1 − σ·(1 − e^(−1/σ)) the Rogowski
+// factor for the field's spread at the winding ends, with
+// σ = (a12 + a1 + a2)/(π·l), S' = S/3 the power of one rod and
+// uv = U_hv_ph/w_hv the volts per turn.
 void reactiveVoltage(const DesignState& design, const Stage2State& state, ShortCircuitFigures& f) {
     const LvState& lv = state.lv;
     const HvState& hv = state.hv;
