@@ -1,11 +1,13 @@
 #pragma once
 
+#include "design/short_circuit_figures.h"
 #include "design/wire_record.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 
 namespace dravik {
 
@@ -153,6 +155,9 @@ struct Stage2State {
     HvState hv;
     KuState ku;
     WindingReportState report;
+    // The short-circuit check of the last "Calculation HV" that ended with
+    // the winding report; empty until then and once the windings change.
+    std::optional<ShortCircuitFigures> short_circuit;
 
     // No winding calculated, no conductor picked for any: a new start.
     void restartWindings() {
