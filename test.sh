@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once in a normal build and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: once in a normal build, whose
+# installation and Debian package are then checked, and once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -14,5 +15,6 @@ run_suite() {
 }
 
 run_suite build/release -DCMAKE_BUILD_TYPE=Release
+./scripts/check-package.sh build/release
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVIK_SANITIZE=ON

@@ -14,7 +14,7 @@ QString catalogueFolder(const std::optional<QString>& dataDir) {
 }
 
 QString shippedWireCatalogue() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data/Provod.dat"));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/dravik/Provod.dat"));
 }
 
 }  // namespace dravik

@@ -9,7 +9,9 @@ namespace dravik {
 // else the user's application data folder, created when missing.
 QString catalogueFolder(const std::optional<QString>& dataDir);
 
-// The standard wire range installed beside the executable.
+// The standard wire range shipped with the program: share/dravik/Provod.dat
+// beside the program's folder, in an installation (/usr/bin/dravik,
+// /usr/share/dravik) as in the build tree (app/dravik, share/dravik).
 QString shippedWireCatalogue();
 
 }  // namespace dravik

@@ -6,16 +6,28 @@
 
 namespace dravik {
 
-// The two options of the program: `--script FILE` runs a script against the
-// real windows instead of showing them; `--data-dir DIR` names the folder
-// of Stal.dat and Provod.dat.
+// What the program was asked for. Help, the version and usage errors are
+// answered before any window exists, so they need no display.
 struct CommandLine {
-    std::optional<QString> scriptFile;  // "-" is standard input
-    std::optional<QString> dataDir;
+    enum class Request { Run, Help, Version, UsageError };
+    Request request = Request::Run;
+
+    std::optional<QString> scriptFile;  // --script FILE: run FILE ("-" is standard input) without showing windows
+    std::optional<QString> dataDir;     // --data-dir DIR: the folder of Stal.dat and Provod.dat
     QString workbook;                   // --workbook FILE: the steel editor's import in script mode
-    QString problem;                    // set when the arguments could not be understood
+    bool strict = false;                // --strict: a script run that wrote an error line exits with 1
+    std::optional<QString> designFile;  // the one positional argument
+    QString problem;                    // UsageError: what could not be understood
 };
 
+// `arguments` as main() received them, the program's name first.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// The usage line and every option, as --help writes it.
+QString commandLineHelp();
+
+// What a usage error adds to its problem: the usage line and where to find
+// the options.
+QString commandLineUsage();
 
 }  // namespace dravik

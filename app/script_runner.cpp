@@ -76,11 +76,14 @@ void ScriptMessages::message(const QString& text) {
 }
 
 void ScriptMessages::error(const QString& text) {
+    wroteError_ = true;
     out_ << "error: " << text << '\n';
     out_.flush();
 }
 
-ScriptRunner::ScriptRunner(std::vector<QWidget*> windows, QTextStream& out) : windows_(std::move(windows)), out_(out) {}
+ScriptRunner::ScriptRunner(std::vector<QWidget*> windows, QTextStream& out, QTextStream& problems,
+                           MessageSink& messages)
+    : windows_(std::move(windows)), out_(out), problems_(problems), messages_(messages) {}
 
 int ScriptRunner::run(const QStringList& lines) {
     for (int i = 0; i < lines.size() && !quitRequested_; ++i) {
@@ -110,7 +113,8 @@ bool ScriptRunner::perform(const Line& line) {
 }
 
 bool ScriptRunner::scriptError(const Line& line, const QString& what) {
-    write(QStringLiteral("script error at line %1: %2").arg(line.number).arg(what));
+    problems_ << QStringLiteral("script error at line %1: %2").arg(line.number).arg(what) << '\n';
+    problems_.flush();
     return false;
 }
 
@@ -199,7 +203,7 @@ bool ScriptRunner::click(const Line& line, const QString& name) {
     auto* button = qobject_cast<QAbstractButton*>(control);
     if (!button) return scriptError(line, QStringLiteral("\"%1\" is not a button").arg(name));
     if (!button->isEnabled() || !button->isVisible()) {
-        write(QStringLiteral("error: %1 is disabled").arg(name));
+        messages_.error(QStringLiteral("%1 is disabled").arg(name));
         return true;
     }
     button->click();

@@ -17,17 +17,21 @@ public:
     explicit ScriptMessages(QTextStream& out) : out_(out) {}
     void message(const QString& text) override;
     void error(const QString& text) override;
+    // Whether the run wrote an "error:" line, for a batch job to tell.
+    bool wroteError() const { return wroteError_; }
 
 private:
     QTextStream& out_;
+    bool wroteError_ = false;
 };
 
 // Performs the lines of a script against the real windows, as a user would:
-// set, choose, tick, untick, click, pick, cell, print, state. Returns the
-// exit status: 0, or 2 for a line that names an unknown command or control.
+// set, choose, tick, untick, click, pick, cell, print, state. What the
+// session prints goes to `out`; a line the runner cannot perform is reported
+// on `problems` and stops the run with exit status 2, else the status is 0.
 class ScriptRunner {
 public:
-    ScriptRunner(std::vector<QWidget*> windows, QTextStream& out);
+    ScriptRunner(std::vector<QWidget*> windows, QTextStream& out, QTextStream& problems, MessageSink& messages);
 
     int run(const QStringList& lines);
     // Set by "Exit" or the close box of Stage I: the run ends there.
@@ -57,6 +61,8 @@ private:
 
     std::vector<QWidget*> windows_;
     QTextStream& out_;
+    QTextStream& problems_;
+    MessageSink& messages_;
     bool quitRequested_ = false;
 };
 

@@ -8,5 +8,5 @@ target_compile_definitions(startup_bench PRIVATE
   DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>"
   BARE_WINDOW_EXECUTABLE="$<TARGET_FILE:bare_window>"
   EXAMPLE_DESIGN="${PROJECT_SOURCE_DIR}/examples/design.txt"
-  SHIPPED_WIRE_CATALOGUE="${CMAKE_BINARY_DIR}/app/data/Provod.dat")
+  SHIPPED_WIRE_CATALOGUE="${DRAVIK_SHIPPED_WIRE_CATALOGUE}")
 add_dependencies(startup_bench dravik bare_window shipped_wire_catalogue)

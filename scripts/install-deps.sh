@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libquazip1-qt6-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core
+  librsvg2-bin dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -1,9 +1,12 @@
 #include "clipboard_button.h"
 
+#include "controls.h"
 #include "messages.h"
 
 #include <QClipboard>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -55,6 +58,19 @@ QPushButton* clipboardButton(const QString& objectName, QWidget* parent) {
     button->setIconSize(QSize(24, 24));
     button->setToolTip(QStringLiteral("Copy the report to the clipboard"));
     return button;
+}
+
+ReportGroup reportGroup(const QString& title, const QString& groupName, const QString& memoName,
+                        const QString& buttonName, QWidget* parent) {
+    ReportGroup box;
+    box.group = new QGroupBox(title, parent);
+    box.group->setObjectName(groupName);
+    box.memo = readOnlyMemo(memoName, 13, box.group);
+    box.copyButton = clipboardButton(buttonName, box.group);
+    box.layout = new QHBoxLayout(box.group);
+    box.layout->addWidget(box.memo, 1);
+    box.layout->addWidget(box.copyButton, 0, Qt::AlignTop);
+    return box;
 }
 
 void copyReport(const QPlainTextEdit* memo, MessageSink& messages, const QString& confirmation) {

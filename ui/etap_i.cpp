@@ -55,13 +55,10 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     input->setObjectName(QStringLiteral("GroupBox_Input"));
     buildInputs(input);
 
-    auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
-    results->setObjectName(QStringLiteral("GroupBox_Result"));
-    Memo_Result = readOnlyMemo(QStringLiteral("Memo_Result"), 13, results);
-    Copy_to_clipboard = clipboardButton(QStringLiteral("Copy_to_clipboard"), results);
-    auto* resultLayout = new QHBoxLayout(results);
-    resultLayout->addWidget(Memo_Result, 1);
-    resultLayout->addWidget(Copy_to_clipboard, 0, Qt::AlignTop);
+    const ReportGroup results = reportGroup(QStringLiteral("Results of calculation"), QStringLiteral("GroupBox_Result"),
+                                            QStringLiteral("Memo_Result"), QStringLiteral("Copy_to_clipboard"), this);
+    Memo_Result = results.memo;
+    Copy_to_clipboard = results.copyButton;
 
     auto* section = new SectionDrawing(QStringLiteral("А"), QStringLiteral("а"), this);
     section->setObjectName(QStringLiteral("Image1"));
@@ -87,7 +84,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     commands->addWidget(Button12, 1, 2);
     commands->addWidget(Button7, 1, 3);
     layout->addLayout(commands);
-    layout->addWidget(results, 1);
+    layout->addWidget(results.group, 1);
 
     centre(this, {1260, 820});
 }

@@ -19,6 +19,7 @@
 #include "windings/hv_winding.h"
 #include "windings/ku_winding.h"
 #include "windings/lv_calculation.h"
+#include "windings/short_circuit.h"
 #include "wire_grid.h"
 #include "zigzag_window.h"
 
@@ -127,13 +128,17 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     catalogue->setObjectName(QStringLiteral("GroupBox_Search"));
     buildSearch(catalogue);
 
-    auto* results = new QGroupBox(QStringLiteral("Results of calculation"), this);
-    results->setObjectName(QStringLiteral("GroupBox_Result"));
-    Memo_Rez_ob = readOnlyMemo(QStringLiteral("Memo_Rez_ob"), 13, results);
-    BitBtn1 = clipboardButton(QStringLiteral("BitBtn1"), results);
-    auto* resultLayout = new QHBoxLayout(results);
-    resultLayout->addWidget(Memo_Rez_ob, 1);
-    resultLayout->addWidget(BitBtn1, 0, Qt::AlignTop);
+    const ReportGroup results = reportGroup(QStringLiteral("Results of calculation"), QStringLiteral("GroupBox_Result"),
+                                            QStringLiteral("Memo_Rez_ob"), QStringLiteral("BitBtn1"), this);
+    Memo_Rez_ob = results.memo;
+    BitBtn1 = results.copyButton;
+    // The short-circuit check of the finished windings, beside the report.
+    const ReportGroup shortCircuit = reportGroup(QStringLiteral("Short-circuit check"), QStringLiteral("GroupBox_KZ"),
+                                                 QStringLiteral("Memo_KZ"), QStringLiteral("BitBtn2"), results.group);
+    Memo_KZ = shortCircuit.memo;
+    BitBtn2 = shortCircuit.copyButton;
+    results.layout->setStretch(0, 3);
+    results.layout->addWidget(shortCircuit.group, 2);
 
     buildCommands();
     auto* commands = new QHBoxLayout;
@@ -149,7 +154,7 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     layout->addLayout(top);
     layout->addWidget(catalogue, 1);
     layout->addLayout(commands);
-    layout->addWidget(results, 1);
+    layout->addWidget(results.group, 1);
 
     connectHandlers();
 
@@ -298,6 +303,7 @@ void TEtapII::connectHandlers() {
     connect(Serch_provod, &QPushButton::clicked, this, &TEtapII::Serch_provodClick);
     connect(Button1, &QPushButton::clicked, this, &TEtapII::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TEtapII::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TEtapII::BitBtn2Click);
 }
 
 // ---- Shared steps of the handlers ------------------------------------------
@@ -356,10 +362,16 @@ Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Ef
         *context_.messages, [&] { calculation(memo, effects); },
         [&] {
             showReport(Memo_Rez_ob, memo);
+            showShortCircuitCheck();
             applyEffects(effects);
             coreWindowDrawing_->showWindow(coreWindowFromState(context_.design, context_.stage2, ChB_KU->isChecked()));
         });
     return effects;
+}
+
+void TEtapII::showShortCircuitCheck() {
+    const std::optional<ShortCircuitFigures>& figures = context_.stage2.short_circuit;
+    Memo_KZ->setPlainText(figures ? shortCircuitLines(*figures).join(QLatin1Char('\n')) : QString());
 }
 
 void TEtapII::applyEffects(const Stage2Effects& effects) {
@@ -387,11 +399,14 @@ void TEtapII::handOver() {
     s.forgetConductorSearch();
     // A KU misfit of the last visit must not carry its manual choice over.
     s.ku_manual_par = s.ku_wire_found = false;
+    // The windings are designed afresh for the core Stage I has settled.
+    s.short_circuit.reset();
 
     enableCalculations(true, false, false);
     selectWinding(Winding::Ku);
 
     Memo_Rez_ob->clear();
+    showShortCircuitCheck();
     resetSearch();
     ChB_KU->setChecked(true);
     coreWindowDrawing_->showWindow(std::nullopt);
@@ -538,6 +553,7 @@ void TEtapII::Rasch_ObmotokClick() {
     HvInputs in;
     in.ak = pointToCommaInField(Ed_ak);
     in.material = CB__mater->currentText();
+    in.materialIndex = CB__mater->currentIndex();
     in.shapeIndex = CB_c_r->currentIndex();
     in.cylinderBoardIndex = CB_delt->currentIndex();
     in.parallelSpin = SE_a->value();
@@ -634,6 +650,10 @@ void TEtapII::Button1Click() {
 
 void TEtapII::BitBtn1Click() {
     copyReport(Memo_Rez_ob, *context_.messages, text(texts::kStage2Copied));
+}
+
+void TEtapII::BitBtn2Click() {
+    copyReport(Memo_KZ, *context_.messages, text(texts::kShortCircuitCopied));
 }
 
 // The close box also leads back to Stage I, ready to start on the LV winding.

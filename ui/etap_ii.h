@@ -67,6 +67,8 @@ private:
     // what the calculation asks of the window, also when it stopped.
     Stage2Effects runCalculation(const std::function<void(Report&, Stage2Effects&)>& calculation);
     void applyEffects(const Stage2Effects& effects);
+    // Memo_KZ shows the short-circuit check the Stage II state holds.
+    void showShortCircuitCheck();
 
     void CB_NN_VNChange();
     void ChB_KUClick();
@@ -82,6 +84,7 @@ private:
     void Serch_provodClick();
     void Button1Click();
     void BitBtn1Click();
+    void BitBtn2Click();
 
     AppContext& context_;
     bool catalogueEnabled_ = false;
@@ -107,6 +110,7 @@ private:
     QLabel* L_Tip_Pr = nullptr;
     WireGrid* SG_Sech = nullptr;
     QPlainTextEdit* Memo_Rez_ob = nullptr;
+    QPlainTextEdit* Memo_KZ = nullptr;
 
     QPushButton* Raschet_zigzag = nullptr;
     QPushButton* But_Seh = nullptr;
@@ -118,6 +122,7 @@ private:
     QPushButton* Rasch_Obmotok = nullptr;
     QPushButton* Raschet_KU = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
     QPushButton* ButtonExcelIn = nullptr;
     QPushButton* ButtonExcelOut = nullptr;
     CoreWindowDrawing* coreWindowDrawing_ = nullptr;

@@ -49,5 +49,6 @@ inline constexpr const char* kWorkbookTooBig = "The workbook %1 is too big to be
 // Confirmations.
 inline constexpr const char* kStage1Copied = "Отчет по расчету магнитопровода скопирован в буфер обмена";
 inline constexpr const char* kStage2Copied = "Report on the calculation of winding copied to clipboard";
+inline constexpr const char* kShortCircuitCopied = "Short-circuit check copied to clipboard";
 
 }  // namespace dravik::texts

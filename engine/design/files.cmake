@@ -2,5 +2,6 @@ target_sources(engine_common PRIVATE
   design/design_state.h
   design/wire_record.h design/wire_record.cpp
   design/stage2_state.h design/stage2_state.cpp
+  design/short_circuit_figures.h
   design/stage2_effects.h
 )

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/short_circuit_figures.h"
 #include "design/wire_record.h"
 
 #include <QString>
@@ -166,6 +167,9 @@ struct Stage2State {
     KuState ku;
     WindingReportState report;
     FitChecks fit;
+    // The short-circuit check of the last "Calculation HV" that ended with
+    // the winding report; empty until then and once the windings change.
+    std::optional<ShortCircuitFigures> short_circuit;
 
     // No winding calculated, no conductor picked for any: a new start.
     void restartWindings() {

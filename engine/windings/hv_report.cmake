@@ -4,6 +4,7 @@ dravik_engine_library(engine_hv_report
   windings/hv_layout.h windings/hv_layout.cpp
   windings/hv_winding.h windings/hv_winding.cpp
   windings/winding_report.h windings/winding_report.cpp
+  windings/short_circuit.h windings/short_circuit.cpp
   windings/zigzag.h windings/zigzag.cpp
 )
 # The HV conductor search shares the eligibility rules of the LV and KU.

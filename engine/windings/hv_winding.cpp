@@ -5,6 +5,7 @@
 #include "windings/hv_conductor_search.h"
 #include "windings/hv_layout.h"
 #include "windings/hv_tables.h"
+#include "windings/short_circuit.h"
 #include "windings/winding_report.h"
 
 namespace dravik {
@@ -100,6 +101,10 @@ void reportActualDensity(const DesignState& design, HvState& hv, Report& memo) {
 
 void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+    // The press goes ahead: the last short-circuit check stands for the
+    // windings again only if this run ends with the winding report.
+    state.short_circuit.reset();
+
     restartOnMaterialChange(in.material, state);
     if (!state.lv_done) {
         memo.add(QStringLiteral("Calculate the LV winding first!"));
@@ -119,6 +124,7 @@ void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& sta
     if (!checkHvWindowWidth(design, state, memo)) return;
     writeWindingReport({in.kuTicked, in.material, in.boardIndex}, design, state, memo);
     effects.parallelSpinEnabled = true;
+    state.short_circuit = computeShortCircuit(design, state, in.materialIndex);
 }
 
 }  // namespace dravik

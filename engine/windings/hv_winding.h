@@ -14,6 +14,7 @@ namespace dravik {
 // What "Calculation HV" reads from the Stage II window.
 struct HvInputs {
     QString material;            // CB__mater selected text
+    int materialIndex = 0;       // CB__mater item: 0 "Copper", 1 "Aluminum"
     int shapeIndex = 0;          // CB_c_r item: 0 "rect", 1 "cikl"
     int cylinderBoardIndex = 0;  // CB_delt item (its only item 0 "Elec. board 0,5")
     int parallelSpin = 1;        // SE_a
@@ -29,8 +30,10 @@ struct HvInputs {
 // count), lays the turns out in layers, checks the fit between the yokes,
 // chooses the paper between layers, and checks the outer diameter against
 // the distance between rod axes. A complete winding ends with the winding
-// report. Lines are appended to `memo`; a failed check ends the run after
-// its line, a refused value with a CommandError; what was written stays.
+// report and the short-circuit check (state.short_circuit), which every
+// other run leaves empty. Lines are appended to `memo`; a failed check ends
+// the run after its line, a refused value with a CommandError; what was
+// written stays.
 void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
 

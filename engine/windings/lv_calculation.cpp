@@ -36,6 +36,10 @@ bool mayProceed(const LvInputs& in, Stage2State& state, Report& memo) {
 void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
     const int tapSteps = readTapSteps(in.numhU);
+    // The press goes ahead: whatever it does to the LV winding, the last
+    // short-circuit check no longer stands for the windings.
+    state.short_circuit.reset();
+
     if (!mayProceed(in, state, memo)) return;
     calculateLvTurns(tapSteps, design, state, memo);
     // From here on the press replaces the LV winding: until it fits again,

@@ -24,8 +24,9 @@ struct LvInputs {
 
 // "Calculation LV": the restart and guards, the LV and HV turns with the
 // HV tap table, then the LV conductor and the winding dimensions, all in
-// one press. Appends to `memo` (never clears it). A CommandError stops the
-// press; lines, state and effects written before it stay.
+// one press. Appends to `memo` (never clears it) and empties the
+// short-circuit check once the tap-step count is read. A CommandError stops
+// the press; lines, state and effects written before it stay.
 void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
 

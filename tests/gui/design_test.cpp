@@ -55,6 +55,36 @@ TEST(WholeDesign, TypicalZigzagDesignEndsInTheTermsOfReference) {
     EXPECT_EQ(joined(lines), joined(expectedMemo("zigzag_100kva.txt")));
 }
 
+// The short-circuit check of the typical design sits in its own box with
+// its own copy button. "<<Magnetic" and the winding selector leave it; a
+// new hand-over and a new LV calculation (whatever it ends with) empty it.
+// (Its figures are worked out by hand in the engine's tests.)
+TEST(WholeDesign, ShortCircuitCheckFollowsTheFinishedWindings) {
+    const QStringList lines = runDesign(
+        "click Button9\nset Ed_C 300\nclick Button_Raschet\nclick But_EtapII\nclick RaschetObmotki_NN\n"
+        "choose CB_NN_VN Higher voltage\nchoose CB_c_r cikl\nclick Rasch_Obmotok\n"
+        "print EtapII.Memo_KZ\nclick BitBtn2\nprint clipboard\n"
+        "click EtapII.Button1\nprint Memo_KZ\nclick But_EtapII\nprint Memo_KZ\n"
+        "click RaschetObmotki_NN\nchoose CB_NN_VN Higher voltage\nchoose CB_c_r cikl\nclick Rasch_Obmotok\n"
+        "choose CB_NN_VN Lower voltage\nprint Memo_KZ\nclick RaschetObmotki_NN\nprint Memo_KZ\n");
+    constexpr qsizetype kCheckLines = 14;
+    ASSERT_EQ(lines.size(), 4 * kCheckLines + 3);
+    const QStringList check = lines.mid(0, kCheckLines);
+    EXPECT_EQ(check.first().toStdString(), "Short-circuit losses and voltage at 75 °C:");
+    EXPECT_EQ(check[6].toStdString(), "Short-circuit losses Pk, W: 2948,600");
+    EXPECT_EQ(check.last().toStdString(), "uk is outside the standard (±10 %)");
+    qsizetype at = kCheckLines;
+    EXPECT_EQ(lines[at++].toStdString(), "message: Short-circuit check copied to clipboard");
+    EXPECT_EQ(lines.mid(at, kCheckLines), check);  // the clipboard
+    at += kCheckLines;
+    EXPECT_EQ(lines.mid(at, kCheckLines), check);  // after "<<Magnetic"
+    at += kCheckLines;
+    EXPECT_EQ(lines[at++], QString());  // after the hand-over
+    EXPECT_EQ(lines.mid(at, kCheckLines), check);  // the same design again, then the selector
+    at += kCheckLines;
+    EXPECT_EQ(lines[at], QString());  // after "Calculation LV"
+}
+
 // D/Yn-0 with the compensating winding, the window raised to 450 mm and the
 // rods 340 mm apart. The KU comes first: 22 turns (a third of
 // Round(219,393 / 3,2986) = 67), 0,623 x 151,93 A = 94,655 A, in two layers

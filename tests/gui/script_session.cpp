@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 namespace dravik::test {
 
@@ -19,17 +18,14 @@ QByteArray ScriptSession::readFile(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraArguments) const {
+ScriptOutput runProgram(const QStringList& arguments, const QByteArray& input,
+                        const QProcessEnvironment& environment) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(QStringLiteral(DRAVIK_EXECUTABLE),
-                  QStringList{QStringLiteral("--script"), QStringLiteral("-"), QStringLiteral("--data-dir"), folder_.path()} +
-                      extraArguments);
+    process.start(QStringLiteral(DRAVIK_EXECUTABLE), arguments);
     process.waitForStarted();
-    process.write(script.toUtf8());
+    process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(120000);
     ScriptOutput output;
@@ -37,7 +33,17 @@ ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraA
     QString text = QString::fromUtf8(process.readAllStandardOutput());
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     output.lines = text.isEmpty() ? QStringList{} : text.split(QLatin1Char('\n'));
+    output.errors = QString::fromUtf8(process.readAllStandardError());
     return output;
+}
+
+ScriptOutput ScriptSession::run(const QString& script, const QStringList& extraArguments) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return runProgram(QStringList{QStringLiteral("--script"), QStringLiteral("-"), QStringLiteral("--data-dir"),
+                                  folder_.path()} +
+                          extraArguments,
+                      script.toUtf8(), environment);
 }
 
 }  // namespace dravik::test

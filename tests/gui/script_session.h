@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,8 +11,13 @@ namespace dravik::test {
 
 struct ScriptOutput {
     QStringList lines;  // standard output, one entry per line
+    QString errors;     // standard error as written
     int exitCode = -1;
 };
+
+// One run of the program with `input` on its standard input.
+ScriptOutput runProgram(const QStringList& arguments, const QByteArray& input,
+                        const QProcessEnvironment& environment);
 
 // A run of the real program in script mode with its own catalogue folder.
 class ScriptSession {

@@ -75,12 +75,15 @@ inline HvCase transformer630kVA() {
     c.design.Lc_razm = 0.6;
     c.design.C = 0.45;
     c.design.tap_count = 2;
+    c.design.Pk_norm = 7600;
+    c.design.uk_norm = 5.5;
 
     Stage2State& s = c.state;
     s.lv_done = true;
     s.hv_last_material = "Aluminum";
     s.n_par = 2;
     s.turns.w_lv = 23;
+    s.turns.U_hv_ph = 10000 / kSqrt3Stored;
     s.turns.w_hv = 1000;
     s.turns.w_tap = 25;
     s.lv.J_av = 3.25;
@@ -99,6 +102,7 @@ inline HvCase transformer630kVA() {
         roundWire("Aluminum", 3.75, 11.04, 0.3),
     };
     c.in.material = "Aluminum";
+    c.in.materialIndex = 1;
     c.in.shapeIndex = 1;
     c.in.nk = "1";
     c.in.ak = "4";

@@ -90,6 +90,35 @@ TEST(LvCalculationStart, TapCountIsReadAgainFromStageOne) {
     EXPECT_EQ(memo.lines().filter(QStringLiteral("Higher voltage output at ")).size(), 3);
 }
 
+// Every press that goes ahead changes or may change the LV winding, so the
+// short-circuit check of the windings before it goes; a tap-step count that
+// refuses the press before any line leaves it.
+TEST(LvCalculationStart, APressThatGoesAheadEmptiesTheShortCircuitCheck) {
+    const struct {
+        const char *name, *numhU;
+        bool kept;
+    } cases[] = {
+        {"refused tap-step count", "10", true},
+        {"stopped by the KU guard", "2", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LvInputs in = test::lvInputs();
+        in.numhU = QString::fromUtf8(c.numhU);
+        in.kuTicked = true;
+        DesignState design = test::design100kVA(kSchemeYYn0);
+        Stage2State state;
+        state.short_circuit = ShortCircuitFigures{};
+        Report memo;
+        Stage2Effects effects;
+        try {
+            calculateLv(in, design, state, {}, memo, effects);
+        } catch (const CommandError&) {
+        }
+        EXPECT_EQ(state.short_circuit.has_value(), c.kept);
+    }
+}
+
 }  // namespace
 }  // namespace dravik
 
