@@ -42,6 +42,7 @@ Windings calculated(const Case& c) {
     w.design.Lc_razm = c.Lc_m;
     w.design.I_hv = 100 / (std::sqrt(3.0) * 10);
     w.design.B[0] = 0.124;
+    w.design.uk_norm = 4.5;  // the rated row, for the short-circuit check after the report
     Report memo;
     Stage2Effects effects;
     KuInputs ku = kuInputs();
