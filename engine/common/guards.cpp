@@ -29,6 +29,11 @@ double finite(double value) {
     return value;
 }
 
+double plausible(double value) {
+    if (!(std::fabs(value) <= kLargestPlausibleValue)) throw CommandError(texts::kInvalidFloatOperation);
+    return value;
+}
+
 std::int64_t roundHalfEven(double value) {
     requireRoundable(value);
     return static_cast<std::int64_t>(std::nearbyint(value));  // default mode: to nearest, ties to even

@@ -16,6 +16,14 @@ double divide(double numerator, double denominator);
 // or not a number (a result that must never reach a line or the state).
 double finite(double value);
 
+// No quantity of a distribution transformer comes near this magnitude; a
+// value beyond it is the mark of a calculation that ran away.
+inline constexpr double kLargestPlausibleValue = 1e12;
+
+// Fails with "Invalid floating point operation" when the value is not
+// finite or exceeds 1e12 in magnitude: what a report line may show.
+double plausible(double value);
+
 // Round half to even / drop the fraction, as 64-bit integers. An infinite,
 // NaN or out-of-range argument stops with "Invalid floating point operation".
 std::int64_t roundHalfEven(double value);

@@ -1,6 +1,7 @@
 #include "common/number_text.h"
 
 #include "common/command_error.h"
+#include "common/guards.h"
 #include "common/runtime_texts.h"
 
 #include <charconv>
@@ -139,6 +140,8 @@ QString formatFixed(double value, int decimals) {
 
 QString formatF3(double value) { return formatFixed(value, 3); }
 QString formatF1(double value) { return formatFixed(value, 1); }
+QString reportF3(double value) { return formatF3(plausible(value)); }
+QString reportF1(double value) { return formatF1(plausible(value)); }
 
 QString formatWholeRoundedAway(long double value) {
     const long double rounded = std::round(value);  // halves away from zero

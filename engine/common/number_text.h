@@ -14,6 +14,12 @@ QString formatF3(double value);
 QString formatF1(double value);
 QString formatFixed(double value, int decimals);
 
+// F3 and F1 of a value about to be written into a report: a value that is
+// not finite or exceeds 1e12 in magnitude stops the command with "Invalid
+// floating point operation" instead, so no report ever shows one.
+QString reportF3(double value);
+QString reportF1(double value);
+
 // Whole millimetres of the standard core sheets: rounded half away from zero.
 QString formatWholeRoundedAway(long double value);
 

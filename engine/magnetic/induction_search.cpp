@@ -90,7 +90,7 @@ private:
         const auto at = steelAtInduction(steel_, B);
         s_.found = at.has_value();
         if (!at) {
-            report_.add(QString::fromUtf8(lines.offCurve) + formatF3(B) + QString::fromUtf8(kOffCurveUnit));
+            report_.add(QString::fromUtf8(lines.offCurve) + reportF3(B) + QString::fromUtf8(kOffCurveUnit));
             return false;
         }
         p = at->p;

@@ -58,7 +58,7 @@ inline constexpr const char* kBothCriteriaFailed =
 inline void addLine(Report& report, const char* text) { report.add(QString::fromUtf8(text)); }
 
 inline void addValueLine(Report& report, const char* label, double value) {
-    report.add(QString::fromUtf8(label) + formatF3(value));
+    report.add(QString::fromUtf8(label) + reportF3(value));
 }
 
 }  // namespace dravik::stage1_lines

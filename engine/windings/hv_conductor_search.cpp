@@ -47,9 +47,9 @@ void adopt(const WireRecord& record, std::uint16_t strands, Stage2State& state) 
 
 QString improvementLine(const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
     const QString gap = shape == HvWireShape::Round ? QStringLiteral("  ") : QStringLiteral(" ");
-    return kChosenPrefix + record.tip() + QLatin1Char(' ') + formatF3(record.s) +
+    return kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
            QStringLiteral("mm2 parallel wire a=") + QString::number(strands) + gap +
-           QStringLiteral("Corresponds to ") + formatF3(pct) + QLatin1Char('%');
+           QStringLiteral("Corresponds to ") + reportF3(pct) + QLatin1Char('%');
 }
 
 struct SmallestSection {
@@ -94,8 +94,8 @@ void singleConductorPass(const HvSearchRequest& request, const std::vector<WireR
         if (!(pct > best_pct && pct <= 100)) continue;
         best_pct = pct;
         adopt(record, roundCount(divide(request.s_hv_est, record.s)), state);
-        memo.add(kChosenPrefix + record.tip() + QLatin1Char(' ') + formatF3(record.s) +
-                 QStringLiteral("mm2 parallel wire a=1  Corresponds to ") + formatF3(pct) + QLatin1Char('%'));
+        memo.add(kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
+                 QStringLiteral("mm2 parallel wire a=1  Corresponds to ") + reportF3(pct) + QLatin1Char('%'));
     }
 }
 

@@ -67,7 +67,7 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
                  QStringLiteral(" loop of wire"));
     }
     hv.l_hv = finite(axialHeight(hv, k_t));
-    memo.add(QStringLiteral("Height of HV winding, mm ") + formatF3(hv.l_hv));
+    memo.add(QStringLiteral("Height of HV winding, mm ") + reportF3(hv.l_hv));
 
     if (static_cast<double>(rodRoomWholeMm(design.Lc_razm, hv.l_02)) > hv.l_hv) {
         memo.add(QStringLiteral("HV winding is placed on the axis"));
@@ -87,7 +87,7 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
     HvState& hv = state.hv;
     hv.U_il = finite(kEmfPerTurnFactor * design.B_rod * design.rod_area * hv.w_layer_hv);
     memo.add(QStringLiteral("We define the maximum voltage between loop in two neighboring layers HV winding, V ") +
-             formatF3(hv.U_il));
+             reportF3(hv.U_il));
     const InterlayerRow* row = findInterlayerRow(hv.U_il);
     if (row == nullptr) {
         memo.add(QStringLiteral("No interlayer insulation for this voltage between layers!"));
@@ -97,12 +97,12 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
     hv.U_il_max = row->U_il_max_V;
     hv.n_il = row->n_il;
     hv.delta_il = row->delta_il;
-    memo.add(QStringLiteral("Interlayer insulation, Umin, V ") + formatF3(hv.U_il_min));
-    memo.add(QStringLiteral("Interlayer insulation, Umax, V ") + formatF3(hv.U_il_max));
+    memo.add(QStringLiteral("Interlayer insulation, Umin, V ") + reportF3(hv.U_il_min));
+    memo.add(QStringLiteral("Interlayer insulation, Umax, V ") + reportF3(hv.U_il_max));
     memo.add(QStringLiteral("Interlayer insulation, numb. of layers ") + QString::number(roundHalfEven(hv.n_il)));
-    memo.add(QStringLiteral("Interlayer insulation, delta, mm ") + formatF3(hv.delta_il));
+    memo.add(QStringLiteral("Interlayer insulation, delta, mm ") + reportF3(hv.delta_il));
     hv.t_il = hv.n_il * hv.delta_il;
-    memo.add(QStringLiteral("Thickness of the interlayer insulation HV mm ") + formatF3(hv.t_il));
+    memo.add(QStringLiteral("Thickness of the interlayer insulation HV mm ") + reportF3(hv.t_il));
     return true;
 }
 
@@ -119,18 +119,18 @@ void computeHvRadialBuild(Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     const int paperGaps = std::max(0, int{hv.n_layers_hv} - int{hv.n_k_hv} - 1);
     hv.a_hv = finite(hv.n_layers_hv * hv.hv_wire.D + paperGaps * hv.t_il + hv.n_k_hv * state.lv.a_k);
-    memo.add(QStringLiteral("Radial size of the HV winding, mm ") + formatF3(hv.a_hv));
+    memo.add(QStringLiteral("Radial size of the HV winding, mm ") + reportF3(hv.a_hv));
     hv.D_hv_in = finite(2 * hv.a_12 + state.lv.D_lv_out);
-    memo.add(QStringLiteral("Bore HV winding, mm ") + formatF3(hv.D_hv_in));
+    memo.add(QStringLiteral("Bore HV winding, mm ") + reportF3(hv.D_hv_in));
     hv.D2od = finite(2 * hv.a_hv + hv.D_hv_in);
-    memo.add(QStringLiteral("Outer diameter of the cylinder HV winding D2od, mm ") + formatF3(hv.D2od));
+    memo.add(QStringLiteral("Outer diameter of the cylinder HV winding D2od, mm ") + reportF3(hv.D2od));
 }
 
 bool checkHvWindowWidth(const DesignState& design, Stage2State& state, Report& memo) {
     const HvState& hv = state.hv;
     const double limit = finite(1000 * design.C - hv.a22);
     if (limit >= hv.D2od) {
-        memo.add(QStringLiteral("D2вн<=C-a22, мм ") + formatF3(hv.D2od) + QStringLiteral("<=") + formatF3(limit));
+        memo.add(QStringLiteral("D2вн<=C-a22, мм ") + reportF3(hv.D2od) + QStringLiteral("<=") + reportF3(limit));
         memo.add(QStringLiteral(
             "HV winding is placed on the window width. Calculation of LV and HV winding is complete."));
         state.hv_done = true;
@@ -138,7 +138,7 @@ bool checkHvWindowWidth(const DesignState& design, Stage2State& state, Report& m
         return true;
     }
     state.fit.hv_in_window = false;
-    memo.add(QStringLiteral("Condition D2od<=C-a22, мм ") + formatF3(hv.D2od) + QStringLiteral(">") + formatF3(limit));
+    memo.add(QStringLiteral("Condition D2od<=C-a22, мм ") + reportF3(hv.D2od) + QStringLiteral(">") + reportF3(limit));
     memo.add(QStringLiteral(
         "HV winding no company on the window width! Please choose another combination sectional area of the wire and parallel loop!"));
     state.hv_manual_par = true;

@@ -56,16 +56,16 @@ void countCylinderLayers(HvState& hv, Report& memo) {
 bool estimateHvSection(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     hv.J_lv = divide(design.I_lv, state.n_par * state.lv.lv_wire.s);
-    memo.add(QStringLiteral("Actual current density A/mm2 ") + formatF3(hv.J_lv));
+    memo.add(QStringLiteral("Actual current density A/mm2 ") + reportF3(hv.J_lv));
     hv.J_hv_est = finite(2 * state.lv.J_av - hv.J_lv);
-    memo.add(QStringLiteral("Approximate current density HV A/mm2 ") + formatF3(hv.J_hv_est));
+    memo.add(QStringLiteral("Approximate current density HV A/mm2 ") + reportF3(hv.J_hv_est));
     if (!(hv.J_hv_est > 0)) {
         memo.add(QStringLiteral(
             "Approximate current density HV is not positive! Select a larger LV conductor and repeat calculation!"));
         return false;
     }
     hv.s_hv_est = divide(design.I_hv, hv.J_hv_est);
-    memo.add(QStringLiteral("Approximate wire HV, mm2 ") + formatF3(hv.s_hv_est));
+    memo.add(QStringLiteral("Approximate wire HV, mm2 ") + reportF3(hv.s_hv_est));
     return true;
 }
 
@@ -86,7 +86,7 @@ bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<W
     if (state.hv_manual_par) hv.n_par_hv = toCount16(in.parallelSpin);
     hv.hv_wire = state.chosen_wire;
     memo.add(QStringLiteral("The final selection of the type of wire HV winding: ") + hv.hv_wire.tip() +
-             QLatin1Char(' ') + formatF3(hv.hv_wire.s) + QStringLiteral("mm2 parallel wire a=") +
+             QLatin1Char(' ') + reportF3(hv.hv_wire.s) + QStringLiteral("mm2 parallel wire a=") +
              QString::number(hv.n_par_hv));
     return true;
 }
@@ -94,7 +94,7 @@ bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<W
 // J_hv = I_hv / (n_par_hv·s) (A/mm2).
 void reportActualDensity(const DesignState& design, HvState& hv, Report& memo) {
     hv.J_hv = divide(design.I_hv, hv.n_par_hv * hv.hv_wire.s);
-    memo.add(QStringLiteral("Actual current density in the winding HV A/mm2 ") + formatF3(hv.J_hv));
+    memo.add(QStringLiteral("Actual current density in the winding HV A/mm2 ") + reportF3(hv.J_hv));
 }
 
 }  // namespace

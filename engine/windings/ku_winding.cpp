@@ -96,7 +96,7 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
     memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + QString::number(ku.w_ku));
 
     ku.last_I_ku = ku.I_ku;
-    memo.add(QStringLiteral("Ток в обмотке КУ, А ") + formatF3(ku.I_ku));
+    memo.add(QStringLiteral("Ток в обмотке КУ, А ") + reportF3(ku.I_ku));
 
     const WindingMaterial kind = windingMaterial(material);
     for (const KuDensityRow& row : kKuDensity) {
@@ -104,10 +104,10 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
             state.lv.J_av = row.J_av;
         }
     }
-    memo.add(QStringLiteral("ориентировочная средняя плотность тока обмотки КУ А/мм2: ") + formatF3(state.lv.J_av));
+    memo.add(QStringLiteral("ориентировочная средняя плотность тока обмотки КУ А/мм2: ") + reportF3(state.lv.J_av));
 
     ku.s_ku_est = divide(ku.I_ku, state.lv.J_av);
-    memo.add(QStringLiteral("Ориентировочное сечение провода КУ, мм2: ") + formatF3(ku.s_ku_est));
+    memo.add(QStringLiteral("Ориентировочное сечение провода КУ, мм2: ") + reportF3(ku.s_ku_est));
     for (const KuMinimumSection& row : kKuMinimumSection) {
         if (row.material == kind && ku.s_ku_est < row.s_mm2) ku.s_ku_est = row.s_mm2;
     }
@@ -122,11 +122,11 @@ void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2St
     ku.w_layer_ku = roundCount(divide(ku.w_ku, ku.n_layers_ku));
     memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + QString::number(ku.w_layer_ku));
     lv.l_01 = parseFloat(in.l_01) / 1000;
-    memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + formatF3(lv.l_01));
+    memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + reportF3(lv.l_01));
     lv.k_t = readLayingCoefficient(in.k_t);
-    memo.add(QStringLiteral("к-т неплотности 1,015..1,03: ") + formatF3(lv.k_t));
+    memo.add(QStringLiteral("к-т неплотности 1,015..1,03: ") + reportF3(lv.k_t));
     ku.h_turn_ku = divide(design.Lc_razm - 2 * lv.l_01, (ku.w_ku + 1) * lv.k_t);
-    memo.add(QStringLiteral("ориентировочный осевой размер витка КУ, м: ") + formatF3(ku.h_turn_ku));
+    memo.add(QStringLiteral("ориентировочный осевой размер витка КУ, м: ") + reportF3(ku.h_turn_ku));
 }
 
 // First pass: a single strip within ±10 % of the estimated turn height and
@@ -145,7 +145,7 @@ bool searchSingleStrip(const QString& material, Stage2State& state, const std::v
         if (!withinInclusive(record.s, kLowerTolerance * ku.s_ku_est, kUpperTolerance * ku.s_ku_est)) continue;
         ku.n_par_ku = roundCount(divide(ku.s_ku_est, record.s));
         state.chosen_wire = record;
-        memo.add(QStringLiteral("Выбраный тип провода: ") + record.tip() + QStringLiteral(" ") + formatF3(record.s));
+        memo.add(QStringLiteral("Выбраный тип провода: ") + record.tip() + QStringLiteral(" ") + reportF3(record.s));
         found = true;
     }
     return found;
@@ -173,8 +173,8 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
         ku.n_par_ku = toCount16(*strands);
         state.chosen_wire = record;
         memo.add(QStringLiteral("Выбраный тип провода обмотки КУ: ") + record.tip() + QStringLiteral(" ") +
-                 formatF3(record.s) + QStringLiteral("мм2 парал сечен a=") + QString::number(ku.n_par_ku) +
-                 QStringLiteral(" Соответствует на ") + formatF3(pct) + QStringLiteral("%"));
+                 reportF3(record.s) + QStringLiteral("мм2 парал сечен a=") + QString::number(ku.n_par_ku) +
+                 QStringLiteral(" Соответствует на ") + reportF3(pct) + QStringLiteral("%"));
         if (ku.n_par_ku > kStrandsWithoutWarning) {
             memo.add(QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
                                     "намотке плашмя и до 6, не более 8 на ребро!"));
@@ -214,7 +214,7 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
 
     ku.ku_wire = state.chosen_wire;
     memo.add(QStringLiteral("Окончательно выбраный тип провода обмотки КУ: ") + ku.ku_wire.tip() +
-             QStringLiteral(" ") + formatF3(ku.ku_wire.s) + QStringLiteral("мм2 парал сечен a=") +
+             QStringLiteral(" ") + reportF3(ku.ku_wire.s) + QStringLiteral("мм2 парал сечен a=") +
              QString::number(ku.n_par_ku));
     // The layout below needs the strip's sides; a round wire has none.
     if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
@@ -233,22 +233,22 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     KuState& ku = state.ku;
     const LvState& lv = state.lv;
     ku.h_turn_ku = ku.ku_wire.b;
-    memo.add(QStringLiteral("уточненная высота витка, мм: ") + formatF3(ku.h_turn_ku));
-    ku.b_turn_ku = ku.n_par_ku * ku.ku_wire.a;
-    memo.add(QStringLiteral("уточненная ширина витка, мм: ") + formatF3(ku.b_turn_ku));
-    ku.l_ku = (ku.w_layer_ku + 1) * ku.h_turn_ku * lv.k_t;
-    memo.add(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: ") + formatF3(ku.l_ku));
+    memo.add(QStringLiteral("уточненная высота витка, мм: ") + reportF3(ku.h_turn_ku));
+    ku.b_turn_ku = finite(ku.n_par_ku * ku.ku_wire.a);
+    memo.add(QStringLiteral("уточненная ширина витка, мм: ") + reportF3(ku.b_turn_ku));
+    ku.l_ku = finite((ku.w_layer_ku + 1) * ku.h_turn_ku * lv.k_t);
+    memo.add(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: ") + reportF3(ku.l_ku));
 
     const double limit_mm = 1000 * design.Lc_razm - 2 * 1000 * lv.l_01;
     const bool fits = limit_mm >= ku.l_ku;
     if (fits) {
         memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: ") +
-                 formatF3(limit_mm));
+                 reportF3(limit_mm));
         memo.add(QStringLiteral("Обмотка КУ по оси разместима"));
         state.ku_manual_par = false;
     } else {
         memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: ") +
-                 formatF3(limit_mm));
+                 reportF3(limit_mm));
         memo.add(QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в "
                                 "парал витков!"));
         state.ku_manual_par = true;
@@ -264,18 +264,18 @@ void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& s
     KuState& ku = state.ku;
     LvState& lv = state.lv;
     ku.a_k_ku = parseFloat(in.ak);
-    memo.add(QStringLiteral("ширина канала, мм: ") + formatF3(ku.a_k_ku));
+    memo.add(QStringLiteral("ширина канала, мм: ") + reportF3(ku.a_k_ku));
     ku.n_k_ku = toCount16(parseInt(in.nk));
-    memo.add(QStringLiteral("число каналов охл: ") + formatF3(ku.n_k_ku));
+    memo.add(QStringLiteral("число каналов охл: ") + reportF3(ku.n_k_ku));
     lv.a_01 = parseInt(in.a_01);
-    memo.add(QStringLiteral("главная изоляция от стержня, мм: ") + formatF3(lv.a_01));
+    memo.add(QStringLiteral("главная изоляция от стержня, мм: ") + reportF3(lv.a_01));
     const double delta_01 = boardInsulation_mm(in.boardIndex);
-    ku.a_ku = (ku.n_layers_ku - 1) * delta_01 + ku.n_layers_ku * ku.b_turn_ku + ku.n_k_ku * ku.a_k_ku;
-    memo.add(QStringLiteral("найдем радиальный размер обмотки КУ, мм: ") + formatF3(ku.a_ku));
-    ku.D_ku_in = 2 * lv.a_01 + 1000 * design.D_rod;
-    memo.add(QStringLiteral("внутренний диаметр цилиндра КУ, мм: ") + formatF3(ku.D_ku_in));
-    ku.D_ku_out = 2 * ku.a_ku + ku.D_ku_in;
-    memo.add(QStringLiteral("наружный диаметр  цилиндра обмотки КУ, мм: ") + formatF3(ku.D_ku_out));
+    ku.a_ku = finite((ku.n_layers_ku - 1) * delta_01 + ku.n_layers_ku * ku.b_turn_ku + ku.n_k_ku * ku.a_k_ku);
+    memo.add(QStringLiteral("найдем радиальный размер обмотки КУ, мм: ") + reportF3(ku.a_ku));
+    ku.D_ku_in = finite(2 * lv.a_01 + 1000 * design.D_rod);
+    memo.add(QStringLiteral("внутренний диаметр цилиндра КУ, мм: ") + reportF3(ku.D_ku_in));
+    ku.D_ku_out = finite(2 * ku.a_ku + ku.D_ku_in);
+    memo.add(QStringLiteral("наружный диаметр  цилиндра обмотки КУ, мм: ") + reportF3(ku.D_ku_out));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void setMaterialCoefficient(const QString& material, LvState& lv) {
 }
 
 QString chosenWireLine(const WireRecord& record, int n_par) {
-    return QStringLiteral("The chosen type of wire LV: ") + record.tip() + QStringLiteral(" ") + formatF3(record.s) +
+    return QStringLiteral("The chosen type of wire LV: ") + record.tip() + QStringLiteral(" ") + reportF3(record.s) +
            QStringLiteral("mm2 parallel wires a=") + QString::number(n_par);
 }
 
@@ -53,28 +53,28 @@ QString chosenWireLine(const WireRecord& record, int n_par) {
 void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     LvState& lv = state.lv;
     lv.delta_01 = boardInsulation_mm(in.boardIndex);
-    memo.add(QStringLiteral("LV isolation from the magnetic rod, mm ") + formatF3(lv.delta_01));
+    memo.add(QStringLiteral("LV isolation from the magnetic rod, mm ") + reportF3(lv.delta_01));
     setMaterialCoefficient(in.material, lv);
-    memo.add(QStringLiteral("Hands-material of magnet wire for aluminum 0,463 to copper 0,746: ") + formatF3(lv.k_mat));
-    memo.add(QStringLiteral("factor taking into account the power up to 630 kVA 0,95..0,99: ") + formatF3(k_d));
+    memo.add(QStringLiteral("Hands-material of magnet wire for aluminum 0,463 to copper 0,746: ") + reportF3(lv.k_mat));
+    memo.add(QStringLiteral("factor taking into account the power up to 630 kVA 0,95..0,99: ") + reportF3(k_d));
 
     lv.e_t = divide(design.U_lv_ph * 1000, effectiveLvTurns(state.turns.w_lv, design.scheme));
-    memo.add(QStringLiteral("EMF of one loop, V: ") + formatF3(lv.e_t));
+    memo.add(QStringLiteral("EMF of one loop, V: ") + reportF3(lv.e_t));
     lv.J_av = divide(lv.k_mat * k_d * design.Pk_norm * lv.e_t, design.S_rated * kGapDiameterFactor * design.D_rod);
-    memo.add(QStringLiteral("Approximate average current density winding LV and HV, A/mm2: ") + formatF3(lv.J_av));
+    memo.add(QStringLiteral("Approximate average current density winding LV and HV, A/mm2: ") + reportF3(lv.J_av));
     lv.s_est = divide(design.I_lv, lv.J_av);
-    memo.add(QStringLiteral("Tentative section of wire, mm2: ") + formatF3(lv.s_est));
+    memo.add(QStringLiteral("Tentative section of wire, mm2: ") + reportF3(lv.s_est));
 
     lv.nlv = readLayerCount(in.n_sl);
     memo.add(QStringLiteral("Number of layers of LV: ") + QString::number(lv.nlv));
     lv.w_layer = roundCount(divide(state.turns.w_lv, lv.nlv));
     memo.add(QStringLiteral("The number of loop in one layer winding: ") + QString::number(lv.w_layer));
     lv.l_01 = parseFloat(in.l_01) / 1000;
-    memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + formatF3(lv.l_01));
+    memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + reportF3(lv.l_01));
     lv.k_t = readLayingCoefficient(in.k_t);
-    memo.add(QStringLiteral("Leakage rate 1,015..1,03: ") + formatF3(lv.k_t));
+    memo.add(QStringLiteral("Leakage rate 1,015..1,03: ") + reportF3(lv.k_t));
     lv.h_turn = divide(design.Lc_razm - 2 * lv.l_01, (lv.w_layer + 1) * lv.k_t);
-    memo.add(QStringLiteral("The estimated size of the axial coil of wire, m: ") + formatF3(lv.h_turn));
+    memo.add(QStringLiteral("The estimated size of the axial coil of wire, m: ") + reportF3(lv.h_turn));
 }
 
 // Single conductor: height within ±10 % of the estimated turn height and
@@ -121,7 +121,7 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
         best_pct = pct;
         state.n_par = toParallelCount(*strands);
         state.chosen_wire = record;
-        memo.add(chosenWireLine(record, state.n_par) + QStringLiteral(" corresponds to  ") + formatF3(pct) +
+        memo.add(chosenWireLine(record, state.n_par) + QStringLiteral(" corresponds to  ") + reportF3(pct) +
                  QStringLiteral("%"));
         if (state.n_par > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
         found = true;
@@ -157,7 +157,7 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
     LvState& lv = state.lv;
     lv.lv_wire = state.chosen_wire;
     memo.add(QStringLiteral("The final selection of the type of wire LV winding: ") + lv.lv_wire.tip() +
-             QStringLiteral(" ") + formatF3(lv.lv_wire.s) + QStringLiteral("mm2 parallel wires a=") +
+             QStringLiteral(" ") + reportF3(lv.lv_wire.s) + QStringLiteral("mm2 parallel wires a=") +
              QString::number(state.n_par));
     // The layout below needs the strip's sides; a round wire has none.
     if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
@@ -175,15 +175,15 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
 bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
     LvState& lv = state.lv;
     lv.h_turn = lv.lv_wire.b;
-    memo.add(QStringLiteral("Refined height loop of wire, mm: ") + formatF3(lv.h_turn));
-    lv.b_turn = state.n_par * lv.lv_wire.a;
-    memo.add(QStringLiteral("The adjusted width coil, mm: ") + formatF3(lv.b_turn));
-    lv.l_lv = (lv.w_layer + 1) * lv.h_turn * lv.k_t;
-    memo.add(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: ") + formatF3(lv.l_lv));
+    memo.add(QStringLiteral("Refined height loop of wire, mm: ") + reportF3(lv.h_turn));
+    lv.b_turn = finite(state.n_par * lv.lv_wire.a);
+    memo.add(QStringLiteral("The adjusted width coil, mm: ") + reportF3(lv.b_turn));
+    lv.l_lv = finite((lv.w_layer + 1) * lv.h_turn * lv.k_t);
+    memo.add(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: ") + reportF3(lv.l_lv));
 
     const double room_mm = design.Lc_razm * 1000 - 2 * lv.l_01 * 1000;
     memo.add(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: ") +
-             formatF3(room_mm));
+             reportF3(room_mm));
     if (lv.l_lv > room_mm) {
         state.fit.lv_on_rod = false;
         memo.add(QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
@@ -204,21 +204,21 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
 void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     LvState& lv = state.lv;
     lv.a_k = parseFloat(in.ak);
-    memo.add(QStringLiteral("Channel width, mm: ") + formatF3(lv.a_k));
+    memo.add(QStringLiteral("Channel width, mm: ") + reportF3(lv.a_k));
     lv.n_k = toCount16(parseInt(in.nk));
-    memo.add(QStringLiteral("The number of cool. chan.: ") + formatF3(lv.n_k));
+    memo.add(QStringLiteral("The number of cool. chan.: ") + reportF3(lv.n_k));
     lv.a_01 = parseInt(in.a_01);
-    memo.add(QStringLiteral("Main insulation separating the coil from the rod, mm: ") + formatF3(lv.a_01));
-    lv.a_lv = lv.nlv * lv.b_turn + (lv.nlv - 1) * lv.delta_01 + lv.n_k * lv.a_k;
-    memo.add(QStringLiteral("Find the radial dimension of the winding LV, mm: ") + formatF3(lv.a_lv));
+    memo.add(QStringLiteral("Main insulation separating the coil from the rod, mm: ") + reportF3(lv.a_01));
+    lv.a_lv = finite(lv.nlv * lv.b_turn + (lv.nlv - 1) * lv.delta_01 + lv.n_k * lv.a_k);
+    memo.add(QStringLiteral("Find the radial dimension of the winding LV, mm: ") + reportF3(lv.a_lv));
     if (in.kuTicked) {
-        lv.D_lv_in = 2 * lv.delta_01 + state.ku.D_ku_out;
+        lv.D_lv_in = finite(2 * lv.delta_01 + state.ku.D_ku_out);
     } else {
-        lv.D_lv_in = 2 * lv.a_01 + design.D_rod * 1000;
+        lv.D_lv_in = finite(2 * lv.a_01 + design.D_rod * 1000);
     }
-    memo.add(QStringLiteral("LV internal diameter of the cylinder, mm: ") + formatF3(lv.D_lv_in));
-    lv.D_lv_out = 2 * lv.a_lv + lv.D_lv_in;
-    memo.add(QStringLiteral("Outer diameter of the cylinder winding LV, mm: ") + formatF3(lv.D_lv_out));
+    memo.add(QStringLiteral("LV internal diameter of the cylinder, mm: ") + reportF3(lv.D_lv_in));
+    lv.D_lv_out = finite(2 * lv.a_lv + lv.D_lv_in);
+    memo.add(QStringLiteral("Outer diameter of the cylinder winding LV, mm: ") + reportF3(lv.D_lv_out));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
     memo.add(QStringLiteral("The number of loop in the winding of one phase LV ") + QString::number(turns.w_lv));
 
     turns.U_hv_ph = hvPhaseVoltage_V(design);
-    memo.add(QStringLiteral("Higher winding phase voltage, V ") + formatF3(turns.U_hv_ph));
+    memo.add(QStringLiteral("Higher winding phase voltage, V ") + reportF3(turns.U_hv_ph));
 
     if (!state.lv_done) {
         turns.w_hv = roundTurns(divide(turns.U_hv_ph, design.B_rod * kEmfPerTurnFactor * design.rod_area));
@@ -68,7 +68,7 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
         turns.w_lv = turnsCount(w_lv);
         design.B_rod = turns.B_turns;
     }
-    memo.add(QStringLiteral("Induction after adjusting the number of loop, T ") + formatF3(design.B_rod));
+    memo.add(QStringLiteral("Induction after adjusting the number of loop, T ") + reportF3(design.B_rod));
 
     // w_tap = Round(tap_step/100 · w_hv): HV turns of one tap step.
     turns.w_tap = toCount16(roundHalfEven(design.tap_step / 100 * turns.w_hv));
@@ -114,16 +114,16 @@ void tryTapPosition(int k, int tapCount, DesignState& design, TurnsState& turns,
     const QString position = QString::number(k);
 
     turns.U_tap[i] = tapFactor(m, design.tap_step) * turns.U_hv_ph;
-    memo.add(QStringLiteral("Higher voltage output at ") + position + QStringLiteral(",V ") + formatF3(turns.U_tap[i]));
+    memo.add(QStringLiteral("Higher voltage output at ") + position + QStringLiteral(",V ") + reportF3(turns.U_tap[i]));
     turns.k_u[i] = divide(turns.U_tap[i], design.U_lv_ph * 1000);
     memo.add(QStringLiteral("Transformation ratio of the voltage output on ") + position + QStringLiteral(" ") +
-             formatF3(turns.k_u[i]));
+             reportF3(turns.k_u[i]));
     turns.k_w[i] = divide(turns.tap_turns[i], w_eff);
     memo.add(QStringLiteral("Transformation ratio in the number of loop on ") + position + QStringLiteral(" ") +
-             formatF3(turns.k_w[i]));
+             reportF3(turns.k_w[i]));
     turns.dk[i] = divide(turns.k_u[i] - turns.k_w[i], turns.k_u[i]) * 100;
     memo.add(QStringLiteral("Discrepancy loop ratio on the ") + position + QStringLiteral("output ") +
-             formatF3(turns.dk[i]));
+             reportF3(turns.dk[i]));
 
     if (turns.dk[i] > kRatioTolerance_pct) {
         correctHvTurns(k, m, w_eff, design, turns, memo);
@@ -156,13 +156,13 @@ void finalInduction(DesignState& design, Stage2State& state, Report& memo) {
     TurnsState& turns = state.turns;
     if (!state.lv_done) turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
     memo.add(QStringLiteral("Induction-check the results of the calculation of the number of loop, T ") +
-             formatF3(turns.B_turns));
+             reportF3(turns.B_turns));
     if (kInductionLow * design.B_rod > turns.B_turns || turns.B_turns > kInductionHigh * design.B_rod) {
         memo.add(QStringLiteral("An accurate correction of the number of loop of HV fails due to the failure to "
                                 "provide the final winding induction"));
     }
     if (!state.lv_done) design.B_rod = turns.B_turns;
-    memo.add(QStringLiteral("Induction final after adjusting the number of loop, T ") + formatF3(design.B_rod));
+    memo.add(QStringLiteral("Induction final after adjusting the number of loop, T ") + reportF3(design.B_rod));
 }
 
 }  // namespace

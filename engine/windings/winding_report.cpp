@@ -29,14 +29,14 @@ constexpr std::array<ConductorMaterial, 2> kConductorMaterials{{
 constexpr double kSqrt3AsTaken = 1.7320508;
 
 QString shortConductor(const QString& prefix, const WireRecord& wire) {
-    return prefix + wire.tip() + QLatin1Char(' ') + formatF3(wire.s);
+    return prefix + wire.tip() + QLatin1Char(' ') + reportF3(wire.s);
 }
 
 // "<prefix><Tip> <s>x<n>x(<a>x<b>)/(<a+2δ>x<b+2δ>)": bare and insulated sides.
 QString rectangularConductor(const QString& prefix, const WireRecord& wire, int strands) {
     return shortConductor(prefix, wire) + QLatin1Char('x') + QString::number(strands) + QStringLiteral("x(") +
-           formatF3(wire.a) + QLatin1Char('x') + formatF3(wire.b) + QStringLiteral(")/(") +
-           formatF3(wire.a + wire.delta2) + QLatin1Char('x') + formatF3(wire.b + wire.delta2) + QLatin1Char(')');
+           reportF3(wire.a) + QLatin1Char('x') + reportF3(wire.b) + QStringLiteral(")/(") +
+           reportF3(wire.a + wire.delta2) + QLatin1Char('x') + reportF3(wire.b + wire.delta2) + QLatin1Char(')');
 }
 
 // Conductor mass of a winding, all three phases (kg):
@@ -48,7 +48,7 @@ void addConductorMass(const QString& material, double D_out, double D_in, int w,
     for (const ConductorMaterial& entry : kConductorMaterials) {
         if (material != QString::fromUtf16(entry.name)) continue;
         mass = finite((D_out + D_in) / 2 / 1000 * w * n * s / 1000000 * entry.k);
-        memo.add(QString::fromUtf16(entry.weightLabel) + formatF1(mass));
+        memo.add(QString::fromUtf16(entry.weightLabel) + reportF1(mass));
     }
 }
 
@@ -64,13 +64,13 @@ void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& m
     memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), ku.ku_wire, ku.n_par_ku));
     addConductorMass(in.material, ku.D_ku_out, ku.D_ku_in, ku.w_ku, ku.n_par_ku, ku.ku_wire.s, state.report.m_ku,
                      memo);
-    memo.add(QStringLiteral("Axial dimension of the winding KU, mm ") + formatF1(ku.l_ku));
-    memo.add(QStringLiteral("The inner diameter of the coil KU, mm ") + formatF1(ku.D_ku_in));
-    memo.add(QStringLiteral("The outer diameter of the coil KU, mm ") + formatF1(ku.D_ku_out));
+    memo.add(QStringLiteral("Axial dimension of the winding KU, mm ") + reportF1(ku.l_ku));
+    memo.add(QStringLiteral("The inner diameter of the coil KU, mm ") + reportF1(ku.D_ku_in));
+    memo.add(QStringLiteral("The outer diameter of the coil KU, mm ") + reportF1(ku.D_ku_out));
     if (ku.n_layers_ku > 1) {
         const BoardRow& board = boardRow(in.boardIndex);
         memo.add(QStringLiteral("Insulation between coil layers KU: electric board ") + QString::number(board.layers) +
-                 QStringLiteral(" in the layer (s) on ") + formatF3(board.thickness_mm) + QStringLiteral(" mm"));
+                 QStringLiteral(" in the layer (s) on ") + reportF3(board.thickness_mm) + QStringLiteral(" mm"));
     }
 }
 
@@ -90,7 +90,7 @@ void writeLvSection(const WindingReportInputs& in, const DesignState& design, St
     const LvState& lv = state.lv;
     const std::uint16_t w_lv = state.turns.w_lv;
     memo.add(QStringLiteral("Winding the lower voltage (LV):"));
-    memo.add(QStringLiteral("HH voltage, kV: ") + formatF1(design.U_lv));
+    memo.add(QStringLiteral("HH voltage, kV: ") + reportF1(design.U_lv));
     memo.add(QStringLiteral("Number of loop of winding LV:") + QString::number(w_lv));
     if (design.scheme == kSchemeYZn11) writeZigzagSplit(state, memo);
     memo.add(QStringLiteral("Number of coils LV: ") + QString::number(lv.n_k + 1));
@@ -100,12 +100,12 @@ void writeLvSection(const WindingReportInputs& in, const DesignState& design, St
     memo.add(QStringLiteral("Parallel wires:") + QString::number(state.n_par));
     memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), lv.lv_wire, state.n_par));
     addConductorMass(in.material, lv.D_lv_out, lv.D_lv_in, w_lv, state.n_par, lv.lv_wire.s, state.report.m_lv, memo);
-    memo.add(QStringLiteral("Axial dimension of the winding LV, mm ") + formatF1(lv.l_lv));
-    memo.add(QStringLiteral("The inner diameter of the coil LV, mm ") + formatF1(lv.D_lv_in));
-    memo.add(QStringLiteral("The outer diameter of the coil LV, mm ") + formatF1(lv.D_lv_out));
+    memo.add(QStringLiteral("Axial dimension of the winding LV, mm ") + reportF1(lv.l_lv));
+    memo.add(QStringLiteral("The inner diameter of the coil LV, mm ") + reportF1(lv.D_lv_in));
+    memo.add(QStringLiteral("The outer diameter of the coil LV, mm ") + reportF1(lv.D_lv_out));
     const BoardRow& board = boardRow(in.boardIndex);
     memo.add(QStringLiteral("Insulation between winding layers LV: ") + QString::number(board.layers) + QStringLiteral("слоев ") +
-             formatF3(board.thickness_mm) + QStringLiteral(" mm"));
+             reportF3(board.thickness_mm) + QStringLiteral(" mm"));
 }
 
 void writeHvLayers(const HvState& hv, Report& memo) {
@@ -142,7 +142,7 @@ void writeTapTurns(const DesignState& design, Stage2State& state, Report& memo) 
 void writeHvSection(const WindingReportInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     const HvState& hv = state.hv;
     memo.add(QStringLiteral("Winding high-voltage (HV):"));
-    memo.add(QStringLiteral("Voltage HV, kV: ") + formatF1(design.U_hv));
+    memo.add(QStringLiteral("Voltage HV, kV: ") + reportF1(design.U_hv));
     memo.add(QStringLiteral("Number of loop of HV winding:") + QString::number(state.turns.w_hv));
     memo.add(QStringLiteral("Number of coils HV: ") + QString::number(hv.n_k_hv + 1));
     memo.add(QStringLiteral("The number of layers HV: ") + QString::number(hv.n_layers_hv));
@@ -153,11 +153,11 @@ void writeHvSection(const WindingReportInputs& in, const DesignState& design, St
                                   : rectangularConductor(prefix, hv.hv_wire, hv.n_par_hv));
     addConductorMass(in.material, hv.D2od, hv.D_hv_in, state.turns.w_hv, hv.n_par_hv, hv.hv_wire.s, state.report.m_hv,
                      memo);
-    memo.add(QStringLiteral("Axial dimension of the HV winding, mm ") + formatF1(hv.l_hv));
-    memo.add(QStringLiteral("The inner diameter of the coil HV, mm ") + formatF1(hv.D_hv_in));
-    memo.add(QStringLiteral("The outer diameter of the coil HV, mm ") + formatF1(hv.D2od));
+    memo.add(QStringLiteral("Axial dimension of the HV winding, mm ") + reportF1(hv.l_hv));
+    memo.add(QStringLiteral("The inner diameter of the coil HV, mm ") + reportF1(hv.D_hv_in));
+    memo.add(QStringLiteral("The outer diameter of the coil HV, mm ") + reportF1(hv.D2od));
     memo.add(QStringLiteral("Insulation between the layers of HV winding: electric board ") +
-             QString::number(roundHalfEven(hv.n_il)) + QStringLiteral(" слоев ") + formatF1(hv.delta_il) +
+             QString::number(roundHalfEven(hv.n_il)) + QStringLiteral(" слоев ") + reportF1(hv.delta_il) +
              QStringLiteral(" mm"));
     memo.add(QStringLiteral("The number of loop between terminals HV winding:"));
     writeTapTurns(design, state, memo);

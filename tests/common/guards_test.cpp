@@ -1,8 +1,10 @@
 #include "common/command_error.h"
 #include "common/guards.h"
+#include "common/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace dravik {
@@ -39,6 +41,18 @@ TEST(Guards, NonFiniteValuesNeverBecomeCounts) {
     EXPECT_EQ(failureOf([&] { truncate(nan); }), "Invalid floating point operation");
     EXPECT_EQ(failureOf([] { roundHalfEven(1e30); }), "Invalid floating point operation");
     EXPECT_EQ(failureOf([&] { finite(nan); }), "Invalid floating point operation");
+}
+
+TEST(Guards, AReportShowsOnlyPlausibleNumbers) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(plausible(-1e12), -1e12);
+    EXPECT_EQ(reportF3(1e12).toStdString(), "1,0000E+012");
+    EXPECT_EQ(reportF1(-2.25).toStdString(), "-2,3");
+    for (const double absurd : {std::nextafter(1e12, inf), -1e13, inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(absurd);
+        EXPECT_EQ(failureOf([&] { reportF3(absurd); }), "Invalid floating point operation");
+        EXPECT_EQ(failureOf([&] { reportF1(absurd); }), "Invalid floating point operation");
+    }
 }
 
 TEST(Guards, CountsStayInTheirRange) {

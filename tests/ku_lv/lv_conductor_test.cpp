@@ -131,6 +131,28 @@ TEST_F(LvConductor, PickedRoundWireIsRefused) {
     EXPECT_FALSE(effects.catalogueControlsEnabled.has_value());
 }
 
+// A conductor of absurd size, picked by the user, must not print its
+// consequences: the first value beyond 1e12 (or infinite) stops the press
+// before its line, and no infinity reaches the state.
+TEST_F(LvConductor, AnAbsurdConductorStopsBeforeItsLine) {
+    for (const double a : {1e300, 1e308}) {
+        SCOPED_TRACE(a);
+        memo.clear();
+        state = {};
+        state.turns.w_lv = 57;
+        pick(test::rectWire("APB huge", a, 12, 84));
+        in.parallelSpin = 2;
+        try {
+            run({});
+            ADD_FAILURE() << "the conductor was laid out";
+        } catch (const CommandError& e) {
+            EXPECT_EQ(e.text(), QStringLiteral("Invalid floating point operation"));
+        }
+        EXPECT_EQ(memo.last(), QStringLiteral("Refined height loop of wire, mm: 12,000"));
+        EXPECT_TRUE(std::isfinite(state.lv.b_turn));
+    }
+}
+
 TEST_F(LvConductor, WindingAsHighAsTheRoomFits) {
     state.turns.w_lv = 38;  // 19 turns a layer
     in.k_t = QStringLiteral("1");
