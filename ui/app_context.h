@@ -5,6 +5,7 @@
 #include "design/design_state.h"
 #include "design/stage2_state.h"
 #include "magnetic/core_geometry.h"
+#include "magnetic/stage1_results.h"
 
 #include <QString>
 #include <functional>
@@ -50,6 +51,8 @@ struct AppContext {
     std::function<void()> quit;
 
     DesignState design;
+    // The Stage I inputs the design state's results come from.
+    Stage1Results stage1Results;
     Stage2State stage2;
     CoreGeometryMemory coreGeometry;
     SteelCatalogue steels;

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -86,6 +87,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     layout->addLayout(commands);
     layout->addWidget(results.group, 1);
 
+    followInputChanges();
     centre(this, {1260, 820});
 }
 
@@ -194,6 +196,10 @@ void TEtapI::buildCommands() {
 
 void TEtapI::followYokeWindow(const TIarmo_razmery& yoke) {
     feedCoreViews(*Image2, {Ed_C, Ed_Lc, Ed_A, Ed_a, CB_Dnom->lineEdit()}, yoke.widthField(0));
+    for (int i = 0; i < 8; ++i) {
+        connect(yoke.widthField(i), &QLineEdit::textChanged, this, &TEtapI::updateStageIIAccess);
+        connect(yoke.thicknessField(i), &QLineEdit::textChanged, this, &TEtapI::updateStageIIAccess);
+    }
 }
 
 void TEtapI::closeEvent(QCloseEvent* event) {
@@ -201,21 +207,24 @@ void TEtapI::closeEvent(QCloseEvent* event) {
     context_.quit();
 }
 
-void TEtapI::Button_RaschetClick() {
-    But_EtapII->setEnabled(false);
-    TIarmo_razmery& yoke = *context_.windows.iarmo;
-
-    // A point typed out of habit becomes a comma in every length field first.
+MagneticInputs TEtapI::typedInputs() const {
     MagneticInputs in;
-    in.C = pointToCommaInField(Ed_C);
-    in.Lc = pointToCommaInField(Ed_Lc);
-    in.Cok = pointToCommaInField(Ed_Cok);
-    for (int i = 0; i < 8; ++i) in.A[i] = pointToCommaInField(Ed_A[i]);
-    for (int i = 0; i < 8; ++i) in.a[i] = pointToCommaInField(Ed_a[i]);
-    for (int i = 0; i < 8; ++i) in.B[i] = pointToCommaInField(yoke.widthField(i));
-    for (int i = 0; i < 8; ++i) in.b[i] = pointToCommaInField(yoke.thicknessField(i));
-    in.dz = pointToCommaInField(Ed_dz);
+    in.C = Ed_C->text();
+    in.Lc = Ed_Lc->text();
+    in.Cok = Ed_Cok->text();
+    for (int i = 0; i < 8; ++i) {
+        in.A[i] = Ed_A[i]->text();
+        in.a[i] = Ed_a[i]->text();
+    }
+    if (const TIarmo_razmery* yoke = context_.windows.iarmo) {
+        for (int i = 0; i < 8; ++i) {
+            in.B[i] = yoke->widthField(i)->text();
+            in.b[i] = yoke->thicknessField(i)->text();
+        }
+    }
+    in.dz = Ed_dz->text();
     in.steelIndex = CB_M_st->currentIndex();
+    in.steelName = CB_M_st->currentText();
     in.Uvn = CB_Uvn->currentText();
     in.Un = CB_Un->currentText();
     in.insulationIndex = CB_Iz_st->currentIndex();
@@ -224,14 +233,61 @@ void TEtapI::Button_RaschetClick() {
     in.numhU = Ed_num_h_U->text();
     in.shem = CB_Shem->currentText();
     in.snom = CB_Snom->currentText();
+    in.dnom = CB_Dnom->currentText();
+    in.pressPlate = CB_Press->isChecked();
+    return in;
+}
+
+bool TEtapI::confirmResultsCurrent() {
+    return runCommand(*context_.messages, [&] { context_.stage1Results.requireCurrentFor(typedInputs()); });
+}
+
+// Every input of the calculation, and the two of "Pick sheets for power",
+// decides whether Stage II may go on from the results.
+void TEtapI::followInputChanges() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, this, &TEtapI::updateStageIIAccess);
+    }
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, &TEtapI::updateStageIIAccess);
+    }
+    connect(CB_Press, &QCheckBox::toggled, this, &TEtapI::updateStageIIAccess);
+}
+
+void TEtapI::updateStageIIAccess() {
+    But_EtapII->setEnabled(context_.stage1Results.areCurrentFor(typedInputs()));
+}
+
+// A change the window made silently (a list set by another window) is
+// caught up with when the window comes back.
+void TEtapI::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    updateStageIIAccess();
+}
+
+// A point typed out of habit shows as a comma in every length field before
+// the calculation reads them.
+void TEtapI::showLengthTexts(const MagneticInputs& in) {
+    setTextIfChanged(Ed_C, in.C);
+    setTextIfChanged(Ed_Lc, in.Lc);
+    setTextIfChanged(Ed_Cok, in.Cok);
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_A[i], in.A[i]);
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_a[i], in.a[i]);
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->widthField(i), in.B[i]);
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->thicknessField(i), in.b[i]);
+    setTextIfChanged(Ed_dz, in.dz);
+}
+
+void TEtapI::Button_RaschetClick() {
+    const MagneticInputs in = lengthPointsAsCommas(typedInputs());
+    showLengthTexts(in);
 
     Report report(memoLines(Memo_Result));
-    bool bothCriteriaMet = false;
     runCommand(
         *context_.messages,
-        [&] { bothCriteriaMet = calculateMagneticCircuit(in, context_.steels.entries(), context_.design, report); },
+        [&] { calculateMagneticCircuit(in, context_.steels.entries(), context_.design, context_.stage1Results, report); },
         [&] { showReport(Memo_Result, report); });
-    But_EtapII->setEnabled(bothCriteriaMet);
+    updateStageIIAccess();
 }
 
 void TEtapI::Button9Click() {
@@ -256,6 +312,7 @@ void TEtapI::Button9Click() {
     };
     context_.coreGeometry.steps = SE_stup->value();
     runCommand(*context_.messages, [&] { pickStandardSheets(in, context_.coreGeometry, out); }, apply);
+    updateStageIIAccess();
 }
 
 void TEtapI::Button11Click() {
@@ -269,6 +326,7 @@ void TEtapI::Button10Click() {
 }
 
 void TEtapI::But_EtapIIClick() {
+    if (!confirmResultsCurrent()) return;
     context_.windows.etapII->handOver();
     hide();
     context_.windows.etapII->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "magnetic/magnetic_inputs.h"
+
 #include <QWidget>
 #include <array>
 
@@ -8,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QShowEvent;
 class QSpinBox;
 
 namespace dravik {
@@ -26,15 +29,31 @@ public:
     QComboBox* steelList() const { return CB_M_st; }
     QLineEdit* tapStepsField() const { return Ed_num_h_U; }
 
-    // The core views take the yoke height from the yoke window, made after this one.
+    // The Stage I inputs as they stand, the yoke packets included.
+    MagneticInputs typedInputs() const;
+
+    // Whether Stage II may work on the results: false, after showing "The
+    // Stage I inputs have changed: ...", when an input differs from those
+    // of the last successful calculation.
+    bool confirmResultsCurrent();
+
+    // The yoke window is made after this one: the core views take the yoke
+    // height from it, and its packets, like this window's inputs, decide
+    // whether Stage II may go on from the results.
     void followYokeWindow(const TIarmo_razmery& yoke);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildInputs(QWidget* group);
     void buildCommands();
+    void followInputChanges();
+    // "Calculation of the solenoid coil>>" is open exactly while the inputs
+    // are those of the last successful calculation.
+    void updateStageIIAccess();
+    void showLengthTexts(const MagneticInputs& in);
 
     void Button_RaschetClick();
     void Button9Click();

@@ -380,6 +380,10 @@ void TEtapII::applyEffects(const Stage2Effects& effects) {
     if (effects.calculateHvEnabled) Rasch_Obmotok->setEnabled(*effects.calculateHvEnabled);
     if (effects.calculateKuEnabled) Raschet_KU->setEnabled(*effects.calculateKuEnabled);
     if (effects.shapeToRect) selectSilently(CB_c_r, kRectShape);
+    if (effects.l_01Text) setTextIfChanged(Ed_l_01, *effects.l_01Text);
+    if (effects.k_tText) setTextIfChanged(Edi_K_t_nepl, *effects.k_tText);
+    if (effects.akText) setTextIfChanged(Ed_ak, *effects.akText);
+    if (effects.a_01Text) setTextIfChanged(Ed_a_01, *effects.a_01Text);
 }
 
 void TEtapII::showWireTable() {
@@ -529,17 +533,23 @@ void TEtapII::SE_aChange(int value) {
     if (CB_NN_VN->currentIndex() == static_cast<int>(Winding::Lv)) context_.stage2.n_par = value;
 }
 
+// Each calculation first makes sure the Stage I results it builds on are
+// still those of the inputs; then it reads the fields as typed and rewrites
+// a typed "." where its steps read them.
 void TEtapII::RaschetObmotki_NNClick() {
+    if (!context_.windows.etapI->confirmResultsCurrent()) return;
     LvInputs in;
-    in.l_01 = pointToCommaInField(Ed_l_01);
-    in.k_t = pointToCommaInField(Edi_K_t_nepl);
-    in.ak = pointToCommaInField(Ed_ak);
-    in.a_01 = pointToCommaInField(Ed_a_01);
+    in.l_01 = Ed_l_01->text();
+    in.k_t = Edi_K_t_nepl->text();
+    in.ak = Ed_ak->text();
+    in.a_01 = Ed_a_01->text();
     in.material = CB__mater->currentText();
     in.numhU = context_.windows.etapI->tapStepsField()->text();
     in.boardIndex = CB_delta->currentIndex();
     in.n_sl = Ed_n_sl->text();
     in.nk = Ed_nk->text();
+    in.layerCaption = Lab_sloev->text();
+    in.channelCaption = Lab_kan->text();
     in.parallelSpin = SE_a->value();
     in.shapeIndex = CB_c_r->currentIndex();
     in.kuTicked = ChB_KU->isChecked();
@@ -550,14 +560,16 @@ void TEtapII::RaschetObmotki_NNClick() {
 }
 
 void TEtapII::Rasch_ObmotokClick() {
+    if (!context_.windows.etapI->confirmResultsCurrent()) return;
     HvInputs in;
-    in.ak = pointToCommaInField(Ed_ak);
+    in.ak = Ed_ak->text();
     in.material = CB__mater->currentText();
     in.materialIndex = CB__mater->currentIndex();
     in.shapeIndex = CB_c_r->currentIndex();
     in.cylinderBoardIndex = CB_delt->currentIndex();
     in.parallelSpin = SE_a->value();
     in.nk = Ed_nk->text();
+    in.channelCaption = Lab_kan->text();
     in.kuTicked = ChB_KU->isChecked();
     in.boardIndex = CB_delta->currentIndex();
 
@@ -567,16 +579,19 @@ void TEtapII::Rasch_ObmotokClick() {
 }
 
 bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText) {
+    if (!context_.windows.etapI->confirmResultsCurrent()) return false;
     KuInputs in;
     in.unbalanceItem = unbalanceItem;
     in.In = zeroSequenceCurrentText;
-    in.l_01 = pointToCommaInField(Ed_l_01);
-    in.k_t = pointToCommaInField(Edi_K_t_nepl);
-    in.ak = pointToCommaInField(Ed_ak);
+    in.l_01 = Ed_l_01->text();
+    in.k_t = Edi_K_t_nepl->text();
+    in.ak = Ed_ak->text();
     in.material = CB__mater->currentText();
     in.n_sl = Ed_n_sl->text();
     in.nk = Ed_nk->text();
     in.a_01 = Ed_a_01->text();
+    in.layerCaption = Lab_sloev->text();
+    in.channelCaption = Lab_kan->text();
     in.parallelSpin = SE_a->value();
     in.boardIndex = CB_delta->currentIndex();
 
@@ -587,6 +602,7 @@ bool TEtapII::calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentT
 }
 
 void TEtapII::Raschet_KUClick() {
+    if (!context_.windows.etapI->confirmResultsCurrent()) return;
     context_.windows.ku->show();
     context_.windows.ku->raise();
 }

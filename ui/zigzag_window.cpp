@@ -3,6 +3,7 @@
 #include "app_context.h"
 #include "controls.h"
 #include "drawings/zigzag_sketch.h"
+#include "etap_i.h"
 #include "window_placement.h"
 #include "windings/zigzag.h"
 
@@ -46,6 +47,7 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
 // An angle outside 0..60 degrees, or a text that is not a number, leaves the
 // previous angle in force and the window open for a correction.
 void TZigzag_parametry::Zeta_vvodClick() {
+    if (!context_.windows.etapI->confirmResultsCurrent()) return;
     double beta = 0;
     if (runCommand(*context_.messages, [&] { beta = zigzagAngleFromText(Ed_b->text()); })) {
         context_.stage2.beta = beta;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/number_text.h"
+
+#include <QString>
 #include <optional>
 
 namespace dravik {
@@ -15,6 +18,20 @@ struct Stage2Effects {
     std::optional<bool> calculateKuEnabled;    // Raschet_KU
     bool shapeToRect = false;                  // CB_c_r back to "rect"
     bool hideKuWindow = false;
+    // Number fields as the step that read them left them: their first "."
+    // turned into "," (a point typed out of habit). A press that stops
+    // before a field's step leaves that field as typed.
+    std::optional<QString> l_01Text;  // Ed_l_01
+    std::optional<QString> k_tText;   // Edi_K_t_nepl
+    std::optional<QString> akText;    // Ed_ak
+    std::optional<QString> a_01Text;  // Ed_a_01
 };
+
+// The text a step reads from a field whose first "." becomes ",": the
+// window is to show it so from then on, also when the step then refuses it.
+inline QString pointAsComma(const QString& typed, std::optional<QString>& shown) {
+    shown = firstPointToComma(typed);
+    return *shown;
+}
 
 }  // namespace dravik

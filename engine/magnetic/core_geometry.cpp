@@ -1,20 +1,14 @@
 #include "magnetic/core_geometry.h"
 
-#include "common/command_error.h"
 #include "common/guards.h"
 #include "common/number_text.h"
-#include "common/runtime_texts.h"
+#include "design/input_ranges.h"
 #include "magnetic/core_geometry_tables.h"
-
-#include <cmath>
 
 namespace dravik {
 namespace {
 
 using namespace core_tables;
-
-// Powers beyond this are no transformer of ours and cannot be rounded safely.
-constexpr double kLargestPower_kVA = 1e9;
 
 // A diameter of the tables in metres: the same double as its list text.
 double metres(int millimetres) { return millimetres / 1000.0; }
@@ -122,11 +116,10 @@ void writePackets(int steps, int D_mm, bool pressPlate, CoreGeometryResult& out)
 }  // namespace
 
 void pickStandardSheets(const CoreGeometryInputs& in, CoreGeometryMemory& memory, CoreGeometryResult& out) {
-    const double S_kVA = parseFloat(in.snom);
-    if (!(std::fabs(S_kVA) <= kLargestPower_kVA)) throw CommandError(texts::kInvalidFloatOperation);
+    const double S_kVA = readRangedInput(QStringLiteral("CB_Snom"), in.snom, parseFloat);
     writeWindowDimensions(S_kVA, out);
 
-    double D_m = parseFloat(in.dnom);
+    double D_m = readRangedInput(QStringLiteral("CB_Dnom"), in.dnom, parseFloat);
     chooseSteps(roundHalfEven(S_kVA), D_m, memory, out);
     D_m = clampToBounds(D_m, memory);
 

@@ -39,8 +39,7 @@ struct CoreGeometryResult {
 // the standard rod diameter within the range the power allows, and the
 // packet widths and thicknesses of a stepped section of that diameter.
 // Fills `out` step by step, so that what was decided before a conversion
-// error stays in `out`. Writes no design state. A power beyond +-1e9 kVA
-// stops with "Invalid floating point operation" before anything is decided.
+// error or a value outside its range stays in `out`. Writes no design state.
 void pickStandardSheets(const CoreGeometryInputs& in, CoreGeometryMemory& memory, CoreGeometryResult& out);
 
 }  // namespace dravik

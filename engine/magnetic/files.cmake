@@ -6,6 +6,8 @@ dravik_engine_library(engine_magnetic
   magnetic/steel_factors.h magnetic/steel_factors.cpp
   magnetic/stage1_lines.h
   magnetic/induction_search.h magnetic/induction_search.cpp
+  magnetic/magnetic_inputs.h magnetic/magnetic_inputs.cpp
+  magnetic/stage1_results.h magnetic/stage1_results.cpp
   magnetic/magnetic_calculation.h magnetic/magnetic_calculation.cpp
   magnetic/core_geometry.h magnetic/core_geometry_tables.h magnetic/core_geometry.cpp
 )

@@ -4,6 +4,7 @@
 #include "common/guards.h"
 #include "common/number_text.h"
 #include "common/runtime_texts.h"
+#include "design/input_ranges.h"
 #include "design/stage2_state.h"
 #include "magnetic/induction_search.h"
 #include "magnetic/rated_data.h"
@@ -37,25 +38,32 @@ struct RollingKind {
 };
 constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 
-double millimetresToMetres(const QString& text) { return parseFloat(text) / 1000; }
+// A length field in mm, checked against its range, in metres.
+double readMetres(const QString& control, const QString& text) {
+    return readRangedInput(control, text, parseFloat) / 1000;
+}
 
-void readPackets(const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
-    for (size_t i = 0; i < texts.size(); ++i) packets_m[i] = millimetresToMetres(texts[i]);
+void readPackets(const char* controlPattern, const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
+    for (size_t i = 0; i < texts.size(); ++i) {
+        packets_m[i] = readMetres(QString::fromLatin1(controlPattern).arg(i + 1), texts[i]);
+    }
 }
 
 void readCoreLengths(const MagneticInputs& in, DesignState& s) {
-    s.C = millimetresToMetres(in.C);
-    s.Lc_razm = millimetresToMetres(in.Lc);
-    s.Cok = millimetresToMetres(in.Cok);
-    readPackets(in.A, s.A);
-    readPackets(in.a, s.a);
-    readPackets(in.B, s.B);
-    readPackets(in.b, s.b);
-    s.dz = millimetresToMetres(in.dz);
+    s.C = readMetres(QStringLiteral("Ed_C"), in.C);
+    s.Lc_razm = readMetres(QStringLiteral("Ed_Lc"), in.Lc);
+    s.Cok = readMetres(QStringLiteral("Ed_Cok"), in.Cok);
+    readPackets("Ed_A%1", in.A, s.A);
+    readPackets("Ed_a_%1", in.a, s.a);
+    readPackets("Ed_B%1", in.B, s.B);
+    readPackets("Ed_b_%1", in.b, s.b);
+    s.dz = readMetres(QStringLiteral("Ed_dz"), in.dz);
 }
 
 const SteelEntry& chosenSteel(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
-    if (in.steelIndex < 0 || in.steelIndex >= static_cast<int>(steels.size())) throw CommandError(texts::kChooseSteel);
+    if (in.steelIndex < 0 || in.steelIndex >= static_cast<int>(steels.size())) {
+        throw CommandError(QString::fromUtf8(texts::kChooseSteel), QStringLiteral("CB_M_st"));
+    }
     return steels[static_cast<size_t>(in.steelIndex)];
 }
 
@@ -72,8 +80,8 @@ bool writeSteelKind(const SteelEntry& steel, DesignState& s) {
 }
 
 void readVoltages(const MagneticInputs& in, DesignState& s) {
-    s.U_hv = parseFloat(in.Uvn);
-    s.U_lv = parseFloat(in.Un);
+    s.U_hv = readRangedInput(QStringLiteral("CB_Uvn"), in.Uvn, parseFloat);
+    s.U_lv = readRangedInput(QStringLiteral("CB_Un"), in.Un, parseFloat);
     s.U_lv_ph = s.U_lv / kSqrt3Stored;
 }
 
@@ -84,13 +92,28 @@ void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
         throw CommandError(texts::kRangeCheck);
     }
     s.insulation_kind = in.insulationIndex + 1;
-    const double dB = parseFloat(in.hB);
-    if (!(dB > 0)) throw CommandError(texts::kInductionStep);
-    s.dB = dB;
-    const double tapStep = parseFloat(in.hU);
-    if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
-    s.tap_step = tapStep;
-    s.tap_count = readTapSteps(in.numhU);
+    s.dB = readRangedInput(QStringLiteral("Ed_h_B"), in.hB, [](const QString& text) {
+        const double dB = parseFloat(text);
+        if (!(dB > 0)) throw CommandError(texts::kInductionStep);
+        return dB;
+    });
+    s.tap_step = readRangedInput(QStringLiteral("Ed_h_U"), in.hU, [](const QString& text) {
+        const double tapStep = parseFloat(text);
+        if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
+        return tapStep;
+    });
+    s.tap_count = readField(QStringLiteral("Ed_num_h_U"), [&] { return readTapSteps(in.numhU); });
+}
+
+// The scheme of the list's text; a typed text that is none of its items is
+// refused, since the rated data and the windings depend on it.
+int readScheme(const QString& text) {
+    const std::optional<int> scheme = schemeFromText(text);
+    if (!scheme) {
+        const QString oneOfTheList = QStringLiteral("one of ") + schemeNames().join(QStringLiteral(", "));
+        throw CommandError(outOfRangeText(QStringLiteral("Scheme"), oneOfTheList, text), QStringLiteral("CB_Shem"));
+    }
+    return *scheme;
 }
 
 // Gross section of a stepped core limb, m2: the centre packet once, every
@@ -188,7 +211,8 @@ void writeYokeInductionAndMasses(DesignState& s, Report& report) {
 }  // namespace
 
 bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
-                              Report& report) {
+                              Stage1Results& results, Report& report) {
+    results.forget();
     report.clear();
     readCoreLengths(in, state);
     const SteelEntry& steel = chosenSteel(in, steels);
@@ -199,16 +223,18 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
     }
     readVoltages(in, state);
     readSearchAndTappings(in, state);
-    if (const auto scheme = schemeFromText(in.shem)) state.scheme = *scheme;
+    state.scheme = readScheme(in.shem);
 
     writeSections(state, report);
     writeDiameterAndEstimate(state, report);
-    state.S_calc = parseInt(in.snom);
+    state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, parseInt);
     if (!writeRatedData(state, report)) return false;
     writeRatedCurrents(state, report);
     writeRecommendedInduction(in.steelIndex, steel, state, report);
     writeYokeInductionAndMasses(state, report);
-    return searchInduction(steel, state, report);
+    if (!searchInduction(steel, state, report)) return false;
+    results.remember(in);
+    return true;
 }
 
 }  // namespace dravik

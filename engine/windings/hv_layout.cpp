@@ -3,6 +3,7 @@
 #include "common/guards.h"
 #include "common/number_text.h"
 #include "windings/hv_tables.h"
+#include "windings/winding_inputs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,9 +107,10 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
     return true;
 }
 
-void readHvChannels(const QString& nkText, const QString& akText, Stage2State& state) {
-    state.hv.n_k_hv = toCount16(parseInt(nkText));
-    state.lv.a_k = parseFloat(akText);
+void readHvChannels(const QString& nkText, const QString& akText, const QString& labelText, Stage2State& state,
+                    Stage2Effects& effects) {
+    state.hv.n_k_hv = readChannelCount(nkText, labelText);
+    state.lv.a_k = readChannelWidth_mm(akText, labelText, effects);
 }
 
 // a_hv = n_layers_hv·D + max(0, n_layers_hv − n_k_hv − 1)·t_il + n_k_hv·a_k:

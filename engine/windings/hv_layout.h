@@ -2,6 +2,7 @@
 
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 
 #include <QString>
@@ -28,8 +29,10 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
 bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, Report& memo);
 
 // Cooling channels of the HV winding: their number (Ed_nk) and width
-// (Ed_ak, mm); the width is the channel width the LV calculation also uses.
-void readHvChannels(const QString& nkText, const QString& akText, Stage2State& state);
+// (Ed_ak, mm, its first "." made ","); the width is the channel width the
+// LV calculation also uses. `labelText` is Lab_kan's caption.
+void readHvChannels(const QString& nkText, const QString& akText, const QString& labelText, Stage2State& state,
+                    Stage2Effects& effects);
 
 // Radial size and the inner and outer diameters of the HV winding.
 void computeHvRadialBuild(Stage2State& state, Report& memo);

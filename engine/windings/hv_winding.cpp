@@ -119,7 +119,7 @@ void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& sta
     reportActualDensity(design, state.hv, memo);
     if (!layOutHvLayers(design, state, memo)) return;
     if (!chooseInterlayerInsulation(design, state, memo)) return;
-    readHvChannels(in.nk, in.ak, state);
+    readHvChannels(in.nk, in.ak, in.channelCaption, state, effects);
     computeHvRadialBuild(state, memo);
     if (!checkHvWindowWidth(design, state, memo)) return;
     writeWindingReport({in.kuTicked, in.material, in.boardIndex}, design, state, memo);

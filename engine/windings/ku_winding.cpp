@@ -4,11 +4,12 @@
 #include "common/guards.h"
 #include "common/number_text.h"
 #include "common/runtime_texts.h"
+#include "design/input_ranges.h"
 #include "windings/conductor_search.h"
 #include "windings/lv_conductor.h"
+#include "windings/winding_inputs.h"
 
 #include <array>
-#include <limits>
 
 namespace dravik {
 namespace {
@@ -53,13 +54,11 @@ constexpr KuMinimumSection kKuMinimumSection[] = {
 constexpr double kLowerTolerance = 0.9;
 constexpr double kUpperTolerance = 1.1;
 
-// A record that would need more strands than a turn count can hold is
-// passed over.
-constexpr double kMaxStrands = std::numeric_limits<std::uint16_t>::max();
-
 // I_ku = per-unit current × I_lv, in A.
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
-    if (in.unbalanceItem == kTypedCurrentItem) return parseFloat(firstPointToComma(in.In)) * design.I_lv;
+    if (in.unbalanceItem == kTypedCurrentItem) {
+        return readRangedInput(QStringLiteral("Ed_In"), firstPointToComma(in.In), parseFloat) * design.I_lv;
+    }
     if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
         throw CommandError(texts::kRangeCheck);
     }
@@ -115,15 +114,16 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
 
 // Turns of one layer and the estimated axial size of a turn,
 // h = (Lc − 2·l_01) / ((w_ku + 1)·k_t) in m over all the phase's turns.
-void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo,
+                         Stage2Effects& effects) {
     KuState& ku = state.ku;
     LvState& lv = state.lv;
-    ku.n_layers_ku = readLayerCount(in.n_sl);
+    ku.n_layers_ku = readLayerCount(in.n_sl, in.layerCaption);
     ku.w_layer_ku = roundCount(divide(ku.w_ku, ku.n_layers_ku));
     memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + QString::number(ku.w_layer_ku));
-    lv.l_01 = parseFloat(in.l_01) / 1000;
+    lv.l_01 = readYokeDistance_m(in.l_01, effects);
     memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + reportF3(lv.l_01));
-    lv.k_t = readLayingCoefficient(in.k_t);
+    lv.k_t = readLayingCoefficient(in.k_t, effects);
     memo.add(QStringLiteral("к-т неплотности 1,015..1,03: ") + reportF3(lv.k_t));
     ku.h_turn_ku = divide(design.Lc_razm - 2 * lv.l_01, (ku.w_ku + 1) * lv.k_t);
     memo.add(QStringLiteral("ориентировочный осевой размер витка КУ, м: ") + reportF3(ku.h_turn_ku));
@@ -163,14 +163,14 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
     bool found = false;
     for (const WireRecord& record : catalogue) {
         if (!isEligible(record, material, rect)) continue;
-        const auto strands = strandsFor(ku.s_ku_est, record.s, kMaxStrands);
-        if (!strands) continue;
-        const double total = *strands * record.s;
+        // Like every count, strips beyond what a turn count holds stop the command.
+        const std::uint16_t strands = roundCount(divide(ku.s_ku_est, record.s));
+        const double total = strands * record.s;
         if (!(kLowerTolerance * ku.s_ku_est < total && total <= ku.s_ku_est)) continue;
         const double pct = divide(total, ku.s_ku_est) * 100;
         if (!(pct > best_pct)) continue;
         best_pct = pct;
-        ku.n_par_ku = toCount16(*strands);
+        ku.n_par_ku = strands;
         state.chosen_wire = record;
         memo.add(QStringLiteral("Выбраный тип провода обмотки КУ: ") + record.tip() + QStringLiteral(" ") +
                  reportF3(record.s) + QStringLiteral("мм2 парал сечен a=") + QString::number(ku.n_par_ku) +
@@ -260,14 +260,15 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
 
 // Radial build-up: a_ku = (n_layers − 1)·δ01 + n_layers·b_turn + n_k·a_k, the
 // winding starting 2·a_01 out from the rod circle.
-void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& state, Report& memo,
+                   Stage2Effects& effects) {
     KuState& ku = state.ku;
     LvState& lv = state.lv;
-    ku.a_k_ku = parseFloat(in.ak);
+    ku.a_k_ku = readChannelWidth_mm(in.ak, in.channelCaption, effects);
     memo.add(QStringLiteral("ширина канала, мм: ") + reportF3(ku.a_k_ku));
-    ku.n_k_ku = toCount16(parseInt(in.nk));
+    ku.n_k_ku = readChannelCount(in.nk, in.channelCaption);
     memo.add(QStringLiteral("число каналов охл: ") + reportF3(ku.n_k_ku));
-    lv.a_01 = parseInt(in.a_01);
+    lv.a_01 = readRodInsulation_mm(in.a_01);
     memo.add(QStringLiteral("главная изоляция от стержня, мм: ") + reportF3(lv.a_01));
     const double delta_01 = boardInsulation_mm(in.boardIndex);
     ku.a_ku = finite((ku.n_layers_ku - 1) * delta_01 + ku.n_layers_ku * ku.b_turn_ku + ku.n_k_ku * ku.a_k_ku);
@@ -287,10 +288,10 @@ void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& sta
     state.fit = {};  // the KU is laid afresh, and every winding round it
     memo.clear();
     turnsAndSection(in.material, design, state, memo);
-    layersAndTurnHeight(in, design, state, memo);
+    layersAndTurnHeight(in, design, state, memo, effects);
     if (!chooseConductor(in, state, catalogue, memo, effects)) return;
     const bool fits = fitsOnRod(design, state, memo, effects);
-    radialBuildUp(in, design, state, memo);
+    radialBuildUp(in, design, state, memo, effects);
     state.fit.ku_on_rod = fits;  // with its diameters, so the KU can be drawn
 
     // Only a KU that fits the rod is one the LV winding may be laid round.

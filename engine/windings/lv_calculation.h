@@ -16,7 +16,9 @@ struct LvInputs {
     QString material;           // CB__mater selected text
     QString numhU;              // Stage I's Ed_num_h_U as typed
     int boardIndex = 0;         // CB_delta item
-    QString n_sl, l_01, k_t, ak, nk, a_01;   // Ed_n_sl, Ed_l_01, Edi_K_t_nepl, Ed_ak, Ed_nk, Ed_a_01 (the window already turned a typed "." into "," where it does so)
+    QString n_sl, l_01, k_t, ak, nk, a_01;   // Ed_n_sl, Ed_l_01, Edi_K_t_nepl, Ed_ak, Ed_nk, Ed_a_01 as typed
+    QString layerCaption;       // Lab_sloev as it stands: the caption of Ed_n_sl
+    QString channelCaption;     // Lab_kan as it stands: the caption of Ed_ak and Ed_nk
     int parallelSpin = 1;       // SE_a
     int shapeIndex = 0;         // CB_c_r item: 0 "rect", 1 "cikl"
     bool kuTicked = false;      // ChB_KU

@@ -6,6 +6,7 @@
 #include "common/runtime_texts.h"
 #include "windings/conductor_search.h"
 #include "windings/lv_turns.h"
+#include "windings/winding_inputs.h"
 
 namespace dravik {
 namespace {
@@ -50,7 +51,8 @@ QString chosenWireLine(const WireRecord& record, int n_par) {
 // Estimates: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
 // J_av, the section s_est = I_lv / J_av, the turns of one layer and the
 // axial size of one turn h = (Lc − 2·l_01) / ((w_layer + 1)·k_t) in m.
-void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo,
+                       Stage2Effects& effects) {
     LvState& lv = state.lv;
     lv.delta_01 = boardInsulation_mm(in.boardIndex);
     memo.add(QStringLiteral("LV isolation from the magnetic rod, mm ") + reportF3(lv.delta_01));
@@ -65,13 +67,13 @@ void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2Stat
     lv.s_est = divide(design.I_lv, lv.J_av);
     memo.add(QStringLiteral("Tentative section of wire, mm2: ") + reportF3(lv.s_est));
 
-    lv.nlv = readLayerCount(in.n_sl);
+    lv.nlv = readLayerCount(in.n_sl, in.layerCaption);
     memo.add(QStringLiteral("Number of layers of LV: ") + QString::number(lv.nlv));
     lv.w_layer = roundCount(divide(state.turns.w_lv, lv.nlv));
     memo.add(QStringLiteral("The number of loop in one layer winding: ") + QString::number(lv.w_layer));
-    lv.l_01 = parseFloat(in.l_01) / 1000;
+    lv.l_01 = readYokeDistance_m(in.l_01, effects);
     memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + reportF3(lv.l_01));
-    lv.k_t = readLayingCoefficient(in.k_t);
+    lv.k_t = readLayingCoefficient(in.k_t, effects);
     memo.add(QStringLiteral("Leakage rate 1,015..1,03: ") + reportF3(lv.k_t));
     lv.h_turn = divide(design.Lc_razm - 2 * lv.l_01, (lv.w_layer + 1) * lv.k_t);
     memo.add(QStringLiteral("The estimated size of the axial coil of wire, m: ") + reportF3(lv.h_turn));
@@ -201,13 +203,14 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
 // Radial build-up: a_lv = nlv·b_turn + (nlv − 1)·δ01 + n_k·a_k; the winding
 // starts 2·a_01 out from the rod circle, or outside the KU winding and its
 // board when the KU is taken into account.
-void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
+void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& state, Report& memo,
+                   Stage2Effects& effects) {
     LvState& lv = state.lv;
-    lv.a_k = parseFloat(in.ak);
+    lv.a_k = readChannelWidth_mm(in.ak, in.channelCaption, effects);
     memo.add(QStringLiteral("Channel width, mm: ") + reportF3(lv.a_k));
-    lv.n_k = toCount16(parseInt(in.nk));
+    lv.n_k = readChannelCount(in.nk, in.channelCaption);
     memo.add(QStringLiteral("The number of cool. chan.: ") + reportF3(lv.n_k));
-    lv.a_01 = parseInt(in.a_01);
+    lv.a_01 = readRodInsulation_mm(in.a_01, effects);
     memo.add(QStringLiteral("Main insulation separating the coil from the rod, mm: ") + reportF3(lv.a_01));
     lv.a_lv = finite(lv.nlv * lv.b_turn + (lv.nlv - 1) * lv.delta_01 + lv.n_k * lv.a_k);
     memo.add(QStringLiteral("Find the radial dimension of the winding LV, mm: ") + reportF3(lv.a_lv));
@@ -223,18 +226,6 @@ void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& s
 
 }  // namespace
 
-std::uint16_t readLayerCount(const QString& text) {
-    const int layers = parseInt(text);
-    if (layers < 1) throw CommandError(texts::kLayersAtLeastOne);
-    return toCount16(layers);
-}
-
-double readLayingCoefficient(const QString& text) {
-    const double k_t = parseFloat(text);
-    if (!(k_t > 0)) throw CommandError(texts::kLayingCoefficient);
-    return k_t;
-}
-
 double boardInsulation_mm(int boardIndex) {
     const BoardRow& row = boardRow(boardIndex);
     return row.layers * row.thickness_mm;
@@ -242,10 +233,10 @@ double boardInsulation_mm(int boardIndex) {
 
 void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
                           const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
-    loadsAndEstimates(in, design, state, memo);
+    loadsAndEstimates(in, design, state, memo, effects);
     if (!chooseConductor(in, state, catalogue, memo, effects)) return;
     if (!fitsOnRod(design, state, memo, effects)) return;
-    radialBuildUp(in, design, state, memo);
+    radialBuildUp(in, design, state, memo, effects);
     state.lv_done = true;
     effects.calculateHvEnabled = false;
     effects.calculateKuEnabled = false;

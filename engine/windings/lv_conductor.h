@@ -20,15 +20,6 @@ namespace dravik {
 // this board next to the rod and between their layers.
 double boardInsulation_mm(int boardIndex);
 
-// The winding's layer count (Ed_n_sl): an integer of at least 1, else
-// "Number of layers must be at least 1"; above 65535 a range check error.
-std::uint16_t readLayerCount(const QString& text);
-
-// The laying coefficient k_t (Edi_K_t_nepl), the allowance for the gaps
-// between turns along the axis: above 0, else "Laying coefficient must be
-// greater than 0".
-double readLayingCoefficient(const QString& text);
-
 // Current density and section estimate, the conductor (the
 // catalogue search, or the grid pick and SE_a count while the parallel count
 // is manual), the axial fit on the rod and the radial build-up out to

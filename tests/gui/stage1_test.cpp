@@ -59,19 +59,28 @@ TEST(StageOneWindow, AFailedRecalculationClosesTheWayToStageTwo) {
 
 TEST(StageOneWindow, AllPacketsZeroStopAtTheYokeInduction) {
     ScriptSession session;
-    const ScriptOutput output = session.run(QStringLiteral("click Button_Raschet\nprint Memo_Result\n"));
+    // The window's zero distances are no core: a window of 400 x 270 mm is.
+    const ScriptOutput output =
+        session.run(QStringLiteral("set Ed_C 270\nset Ed_Lc 400\nclick Button_Raschet\nprint Memo_Result\n"));
     ASSERT_GE(output.lines.size(), 2);
     EXPECT_EQ(output.lines.first().toStdString(), "error: Floating point division by zero");
     EXPECT_EQ(output.lines.last().toStdString(), "Value of the recommended induction, T 1,575");
 }
 
-TEST(StageOneWindow, TheSchemeFollowsTheComboAtOnceAndIgnoresUnknownTexts) {
+TEST(StageOneWindow, TheSchemeFollowsTheComboAndAnUnknownTextIsRefused) {
     ScriptSession session;
-    // D/Yn-0 takes the Y,D short-circuit data; a typed unknown scheme keeps it.
+    // D/Yn-0 takes the Y,D short-circuit data; a typed scheme that is none of
+    // the list's stops the calculation before any line.
     const ScriptOutput output = session.run(QString::fromUtf8(kPickAndCalculate) + QStringLiteral(
-        "choose CB_Shem D/Yn-0\nset CB_Shem Y/Q\nclick Button_Raschet\nprint Memo_Result\n"));
-    EXPECT_TRUE(output.lines.contains(QStringLiteral("Loss of short-circuit, W 1970,000")));
-    EXPECT_TRUE(output.lines.contains(QStringLiteral("Short-circuit voltage, % 4,500")));
+        "choose CB_Shem D/Yn-0\nclick Button_Raschet\nprint Memo_Result\n"
+        "set CB_Shem Y/Q\nclick Button_Raschet\nprint Memo_Result\nstate But_EtapII\n"));
+    ASSERT_EQ(output.exitCode, 0);
+    const QStringList first = output.lines.mid(0, output.lines.indexOf(QStringLiteral("error: Scheme must be one of "
+                                                                                       "Y/Yn-0, Y/Zn-11, D/Yn-0: Y/Q")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Loss of short-circuit, W 1970,000")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Short-circuit voltage, % 4,500")));
+    EXPECT_EQ(joined(output.lines.mid(first.size())),
+              "error: Scheme must be one of Y/Yn-0, Y/Zn-11, D/Yn-0: Y/Q\n\nBut_EtapII enabled=0 visible=1");
 }
 
 TEST(StageOneWindow, CopyPutsTheWholeReportOnTheClipboard) {

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HandOverAgain, AStarDesignAfterAZigzagOneGetsItsKuItemBack) {
     ScriptSession session;
     const ScriptOutput output = session.run(
-        toStageTwo() + QStringLiteral("click EtapII.Button1\nchoose CB_Shem Y/Yn-0\nclick But_EtapII\n"
+        toStageTwo() + QStringLiteral("click EtapII.Button1\nchoose CB_Shem Y/Yn-0\nclick Button_Raschet\nclick But_EtapII\n"
                                       "state CB_NN_VN\nprint CB_NN_VN\nstate ChB_KU\nstate Raschet_KU\n"
                                       "choose CB_NN_VN Обмотка КУ\nprint CB_NN_VN\nprint Lab_sloev\nprint Ed_nk\n"
                                       "state Raschet_KU\nstate RaschetObmotki_NN\n"));

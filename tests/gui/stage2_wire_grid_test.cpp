@@ -97,7 +97,7 @@ TEST(WireGrid, APickUnderCoilKuNamesTheKuWireAndWithoutAWindingNone) {
                                                      "choose CB_NN_VN Coil KU\npick SG_Sech 215\nprint L_Tip_Pr\n"));
     EXPECT_EQ(joined(output.lines), "Type of wire KU: ПБ 1,626 mm2");
 
-    output = session.run(toStageTwo() + QStringLiteral("click EtapII.Button1\nchoose CB_Shem Y/Yn-0\nclick But_EtapII\n"
+    output = session.run(toStageTwo() + QStringLiteral("click EtapII.Button1\nchoose CB_Shem Y/Yn-0\nclick Button_Raschet\nclick But_EtapII\n"
                                                        "click Raschet_KU\nclick Raschet_obmotok_KU.Button1\n"
                                                        "pick SG_Sech 215\nprint CB_NN_VN\nprint L_Tip_Pr\n"
                                                        "click Raschet_KU\nclick Raschet_obmotok_KU.Button1\n"

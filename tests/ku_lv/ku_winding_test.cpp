@@ -178,7 +178,7 @@ TEST_F(KuWinding, SearchPassesListEveryImprovement) {
 }
 
 TEST_F(KuWinding, NoStripLeavesTheChoiceToTheUser) {
-    run({test::roundWire("R", 7, 37.862), rectWire("tiny", 0.1, 0.1, 1e-9), blankPlaceholder()});
+    run({test::roundWire("R", 7, 37.862), rectWire("thick", 10, 10, 100), blankPlaceholder()});
     EXPECT_EQ(memo.lines().mid(8),
               QStringList({"Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
                            "следующими проводниками:",
@@ -197,6 +197,19 @@ TEST_F(KuWinding, NoStripLeavesTheChoiceToTheUser) {
               QStringList({"Окончательно выбраный тип провода обмотки КУ: R 37,862мм2 парал сечен a=2",
                            "У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите расчет!"}));
     EXPECT_TRUE(state.ku_manual_par);
+}
+
+// 37.862 mm² of strips of 1e-9 mm² would be 3.8e10 of them: no turn count
+// holds that, and the press stops like every count out of its range.
+TEST_F(KuWinding, AStripCountBeyondACountIsARangeCheckError) {
+    try {
+        run({rectWire("tiny", 0.1, 0.1, 1e-9), rectWire("APB 2,24x17", 2.24, 17, 19)});
+        ADD_FAILURE() << "the strip was passed over";
+    } catch (const CommandError& error) {
+        EXPECT_EQ(error.text(), QStringLiteral("Range check error"));
+    }
+    EXPECT_EQ(memo.lines().mid(8), QStringList({"Высота hв больше b выбранного проводника. Предлагаются параллельные "
+                                                "сечения со следующими проводниками:"}));
 }
 
 TEST_F(KuWinding, RodCheckIsInclusiveAndOnlyAFittingKuIsDone) {

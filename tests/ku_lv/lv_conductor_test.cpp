@@ -200,7 +200,7 @@ TEST_F(LvConductor, RefusedInputsStopWhereTheyAreRead) {
         {"0", "1,03", 1, "Number of layers must be at least 1", 6},
         {"2", "0", 1, "Laying coefficient must be greater than 0", 9},
         {"2", "1,03", 0, "Range check error", 11},
-        {"2", "1.03", 1, "'1.03' is not a valid floating point value", 9},
+        {"2", "1.0.3", 1, "'1,0.3' is not a valid floating point value", 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);

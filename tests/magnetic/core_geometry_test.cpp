@@ -194,7 +194,8 @@ TEST(PickStandardSheets, FailuresKeepWhatWasDecidedBefore) {
             pickStandardSheets({QString::fromLatin1(power), QStringLiteral("0,13"), false}, memory, out);
             ADD_FAILURE() << "no error";
         } catch (const CommandError& error) {
-            EXPECT_EQ(error.text(), QStringLiteral("Invalid floating point operation"));
+            EXPECT_EQ(error.text(), QStringLiteral("S, kW must be above 0 and at most 10000: ") + QLatin1String(power));
+            EXPECT_EQ(error.field(), QStringLiteral("CB_Snom"));
         }
         EXPECT_FALSE(out.windowTexts.has_value());
         EXPECT_FALSE(out.steps.has_value());

@@ -21,7 +21,7 @@ constexpr int kLinesBeforeSearch = 19;
 
 class MagneticCalculationTest : public testing::Test {
 protected:
-    bool calculate(const MagneticInputs& in) { return calculateMagneticCircuit(in, steels_, state_, report_); }
+    bool calculate(const MagneticInputs& in) { return calculateMagneticCircuit(in, steels_, state_, results_, report_); }
 
     // Runs a calculation that must stop with `text`.
     void expectStop(const MagneticInputs& in, const char* text) {
@@ -35,6 +35,7 @@ protected:
 
     std::vector<SteelEntry> steels_ = SteelCatalogue().entries();
     DesignState state_;
+    Stage1Results results_;
     Report report_{QStringList{QStringLiteral("an old report")}};
 };
 
@@ -101,13 +102,19 @@ TEST_F(MagneticCalculationTest, SchemeChoosesTheShortCircuitData) {
     }
 }
 
-TEST_F(MagneticCalculationTest, UnknownSchemeTextKeepsTheScheme) {
+TEST_F(MagneticCalculationTest, UnknownSchemeTextIsRefusedBeforeAnyLine) {
     state_.scheme = 3;
     MagneticInputs in = typicalDesign();
     in.shem = QStringLiteral("Y/Zn-12");
-    calculate(in);
+    try {
+        calculate(in);
+        ADD_FAILURE() << "an unknown scheme was accepted";
+    } catch (const CommandError& error) {
+        EXPECT_EQ(error.text(), QStringLiteral("Scheme must be one of Y/Yn-0, Y/Zn-11, D/Yn-0: Y/Zn-12"));
+        EXPECT_EQ(error.field(), QStringLiteral("CB_Shem"));
+    }
     EXPECT_EQ(state_.scheme, 3);
-    EXPECT_EQ(valuesAfter(report_, "Loss of short-circuit, W "), QStringList({"1970,000"}));
+    EXPECT_TRUE(report_.isEmpty());
 }
 
 TEST_F(MagneticCalculationTest, PowerWithoutRatedDataStops) {
@@ -232,11 +239,11 @@ TEST_F(MagneticCalculationTest, ZeroDivisorsStopTheCalculation) {
         EXPECT_TRUE(std::isfinite(state_.B_rod));
     }
     {
-        SCOPED_TRACE("LV voltage 0: stops at the LV current");
+        SCOPED_TRACE("LV voltage 0: no transformer's, refused where it is read");
         MagneticInputs in = typicalDesign();
         in.Un = QStringLiteral("0");
-        expectStop(in, "Floating point division by zero");
-        EXPECT_EQ(report_.lines(), test::kTypicalReport.mid(0, 13));
+        expectStop(in, "Ulv, kV must be above 0 and at most 1,2: 0");
+        EXPECT_TRUE(report_.isEmpty());
     }
 }
 

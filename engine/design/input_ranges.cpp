@@ -1,0 +1,26 @@
+#include "design/input_ranges.h"
+
+#include <stdexcept>
+
+namespace dravik {
+
+const RangedInput& rangedInput(QStringView control) {
+    for (const RangedInput& input : kRangedInputs) {
+        if (control == QLatin1String(input.control)) return input;
+    }
+    throw std::logic_error("no range for the input " + control.toString().toStdString());
+}
+
+QString captionOfLabel(const QString& labelText) {
+    QString caption = labelText.trimmed();
+    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+    return caption.trimmed();
+}
+
+void requireInputInRange(QStringView control, double value, const QString& typed, const QString& labelText) {
+    const RangedInput& input = rangedInput(control);
+    const QString caption = *input.caption != '\0' ? QString::fromUtf8(input.caption) : captionOfLabel(labelText);
+    requireInRange(value, input.range, {control.toString(), caption}, typed);
+}
+
+}  // namespace dravik
