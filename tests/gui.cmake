@@ -14,3 +14,8 @@ dravik_tests(gui_tests ${GUI_TEST_SOURCES} ENVIRONMENT "QT_QPA_PLATFORM=offscree
 target_link_libraries(gui_tests PRIVATE engine Qt6::Core QuaZip::QuaZip)
 target_compile_definitions(gui_tests PRIVATE DRAVIK_EXECUTABLE="$<TARGET_FILE:dravik>")
 add_dependencies(gui_tests dravik)
+
+# In the test's own process: the wiring script mode cannot show (which field
+# has the focus, which carries the mark of a refusal).
+dravik_tests(ui_wiring_tests gui/field_mark_test.cpp ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+target_link_libraries(ui_wiring_tests PRIVATE ui)

@@ -2,6 +2,7 @@ target_sources(ui PRIVATE
   app_context.h
   messages.h messages.cpp
   controls.h controls.cpp
+  field_mark.h field_mark.cpp
   clipboard_button.h clipboard_button.cpp
   drawings/palette.h
   window_placement.h window_placement.cpp

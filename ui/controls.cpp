@@ -114,16 +114,20 @@ void showReport(QPlainTextEdit* memo, const Report& report) {
     memo->moveCursor(QTextCursor::End);
 }
 
-bool runCommand(MessageSink& messages, const std::function<void()>& command, const std::function<void()>& show) {
-    std::optional<QString> failure;
+bool runCommand(MessageSink& messages, const std::function<void()>& command, const std::function<void()>& show,
+                FieldWindows fieldWindows) {
+    clearFieldMarks(fieldWindows);
+    std::optional<CommandError> failure;
     try {
         command();
     } catch (const CommandError& error) {
-        failure = error.text();
+        failure = error;
     }
     if (show) show();
-    if (failure) messages.error(*failure);
-    return !failure;
+    if (!failure) return true;
+    messages.error(failure->text());
+    markField(findField(fieldWindows, failure->field()));
+    return false;
 }
 
 }  // namespace dravik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/report.h"
+#include "field_mark.h"
 
 #include <QAnyStringView>
 #include <QString>
@@ -61,8 +62,11 @@ void showReport(QPlainTextEdit* memo, const Report& report);
 
 // Runs a command, then `show` (whether or not the command failed, so that
 // what it wrote before a failure is seen), then shows the failure that
-// stopped it, if any, as an error message. Returns false when it failed.
+// stopped it, if any, as an error message. A failure that names an input
+// field of `fieldWindows` takes the user to that field (field_mark.h); the
+// marks of an earlier command there go as this one starts. Returns false
+// when it failed.
 bool runCommand(MessageSink& messages, const std::function<void()>& command,
-                const std::function<void()>& show = {});
+                const std::function<void()>& show = {}, FieldWindows fieldWindows = {});
 
 }  // namespace dravik

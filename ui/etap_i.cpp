@@ -286,7 +286,7 @@ void TEtapI::Button_RaschetClick() {
     runCommand(
         *context_.messages,
         [&] { calculateMagneticCircuit(in, context_.steels.entries(), context_.design, context_.stage1Results, report); },
-        [&] { showReport(Memo_Result, report); });
+        [&] { showReport(Memo_Result, report); }, {this, context_.windows.iarmo});
     updateStageIIAccess();
 }
 
@@ -311,7 +311,8 @@ void TEtapI::Button9Click() {
         }
     };
     context_.coreGeometry.steps = SE_stup->value();
-    runCommand(*context_.messages, [&] { pickStandardSheets(in, context_.coreGeometry, out); }, apply);
+    runCommand(*context_.messages, [&] { pickStandardSheets(in, context_.coreGeometry, out); }, apply,
+               {this, context_.windows.iarmo});
     updateStageIIAccess();
 }
 

@@ -365,7 +365,8 @@ Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Ef
             showShortCircuitCheck();
             applyEffects(effects);
             coreWindowDrawing_->showWindow(coreWindowFromState(context_.design, context_.stage2, ChB_KU->isChecked()));
-        });
+        },
+        {this, context_.windows.ku});
     return effects;
 }
 

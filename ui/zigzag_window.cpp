@@ -49,7 +49,7 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
 void TZigzag_parametry::Zeta_vvodClick() {
     if (!context_.windows.etapI->confirmResultsCurrent()) return;
     double beta = 0;
-    if (runCommand(*context_.messages, [&] { beta = zigzagAngleFromText(Ed_b->text()); })) {
+    if (runCommand(*context_.messages, [&] { beta = zigzagAngleFromText(Ed_b->text()); }, {}, {this})) {
         context_.stage2.beta = beta;
         hide();
     }
