@@ -6,5 +6,6 @@ dravik_tests(magnetic_tests
   magnetic/induction_search_test.cpp
   magnetic/magnetic_calculation_test.cpp
   magnetic/core_geometry_test.cpp
+  magnetic/stage1_results_test.cpp
 )
 target_link_libraries(magnetic_tests PRIVATE engine_magnetic engine_steel)
