@@ -170,6 +170,16 @@ void shortCircuitVoltage(const DesignState& design, ShortCircuitFigures& f) {
     f.duk = deviationPct(f.uk, f.uk_norm);
 }
 
+// The figures the check box shows, each a value a transformer can have:
+// the box is filled after the command, so an absurd figure (a conductor of
+// absurd size in the catalogue) stops the command here instead.
+void requirePlausibleLines(const ShortCircuitFigures& f) {
+    for (const double shown : {f.lv.P, f.lv.kd, f.hv.P, f.hv.kd, f.Pt, f.Pk, f.Pk_norm, f.dPk, f.ua, f.ur, f.uk,
+                               f.uk_norm, f.duk}) {
+        plausible(shown);
+    }
+}
+
 // The standard allows the load losses up to 10 % above its value and the
 // short-circuit voltage within 10 % either way.
 constexpr double kPkToleranceAbovePct = 10;
@@ -185,6 +195,7 @@ ShortCircuitFigures computeShortCircuit(const DesignState& design, const Stage2S
     loadLosses(design, f);
     reactiveVoltage(design, state, f);
     shortCircuitVoltage(design, f);
+    requirePlausibleLines(f);
     return f;
 }
 

@@ -366,5 +366,19 @@ TEST(ShortCircuitCheck, HvRunKeepsTheCheckOnlyWhenItEndsWithTheReport) {
     }
 }
 
+// A strip 10 m wide across the stray field (a catalogue slip) makes the
+// eddy-current factor 1 + 0,037e8·0,8987²·10⁴·10² ≈ 3·10¹²: the check
+// stops the command rather than show it.
+TEST(ShortCircuitCheck, AnAbsurdFigureStopsTheCommand) {
+    FinishedDesign d = typicalDesign();
+    d.state.lv.lv_wire.a = 10000;
+    try {
+        computeShortCircuit(d.design, d.state, d.materialIndex);
+        ADD_FAILURE() << "an eddy-current factor of 3e12 was accepted";
+    } catch (const CommandError& error) {
+        EXPECT_EQ(error.text(), QStringLiteral("Invalid floating point operation"));
+    }
+}
+
 }  // namespace
 }  // namespace dravik::test
