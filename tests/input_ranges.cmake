@@ -1,7 +1,7 @@
 # Every numeric input at the edges of its range, through the calculations
 # that read it.
 dravik_tests(input_ranges_tests
-  input_ranges/range_case.h
+  input_ranges/range_case.h input_ranges/winding_press.h
   input_ranges/stage1_ranges_test.cpp
   input_ranges/stage2_ranges_test.cpp
   input_ranges/hv_ranges_test.cpp

@@ -93,7 +93,8 @@ QString lvHvScript() {
         for (const QString& text : garbage()) {
             script += QStringLiteral("choose CB_NN_VN Lower voltage\nchoose CB_c_r rect\n") + set(field, text) +
                       QStringLiteral("click RaschetObmotki_NN\nprint Memo_Rez_ob\nchoose CB_NN_VN Higher voltage\n") +
-                      set(field, text) + QStringLiteral("choose CB_c_r cikl\nclick Rasch_Obmotok\nprint Memo_Rez_ob\n");
+                      set(field, text) +
+                      QStringLiteral("choose CB_c_r cikl\nclick Rasch_Obmotok\nprint Memo_Rez_ob\nprint Memo_KZ\n");
         }
         script += set(field, restore);
     }

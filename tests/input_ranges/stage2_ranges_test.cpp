@@ -1,21 +1,13 @@
-#include "common/command_error.h"
-#include "common/number_text.h"
-#include "input_ranges/range_case.h"
+#include "input_ranges/winding_press.h"
 #include "ku_lv/ku_lv_support.h"
 #include "windings/ku_winding.h"
 #include "windings/lv_calculation.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 
 // The Stage II inputs of the KU and LV windings at the edges of their
-// ranges, read where each calculation step reads them. Just inside the
-// press goes on; just outside it stops with text 15 naming the field, with
-// the lines written before that step and no more (where a text that is no
-// number would stop it), and a field whose first "." the step turns into
-// "," is shown so.
+// ranges, read where each calculation step reads them.
 namespace dravik {
 namespace test {
 
@@ -54,8 +46,6 @@ std::vector<RangeCase> kuCases() {
 
 namespace {
 
-using test::RangeCase;
-
 // The text field of a winding's inputs behind `control`.
 template <typename Inputs>
 QString& fieldOf(Inputs& in, const std::string& control) {
@@ -71,60 +61,11 @@ QString& fieldOf(Inputs& in, const std::string& control) {
     throw std::logic_error("no such field " + control);
 }
 
-// The text a field shows once its step read it.
-std::optional<QString> shownText(const Stage2Effects& effects, const std::string& control) {
-    if (control == "Ed_l_01") return effects.l_01Text;
-    if (control == "Edi_K_t_nepl") return effects.k_tText;
-    if (control == "Ed_ak") return effects.akText;
-    if (control == "Ed_a_01") return effects.a_01Text;
-    return std::nullopt;
-}
-
-// One press of a winding calculation with one field typed; what it wrote
-// and how it ended.
-struct Press {
-    std::optional<CommandError> failure;
-    QStringList memo;
-    Stage2Effects effects;
-};
-
-class WindingRanges : public testing::TestWithParam<RangeCase> {
-protected:
-    virtual Press press(const std::string& typed) = 0;
-
-    void expectInsideGoesOn() {
-        for (const std::string& typed : GetParam().inside) {
-            SCOPED_TRACE(typed);
-            const Press p = press(typed);
-            if (p.failure) {
-                EXPECT_NE(p.failure->field().toStdString(), GetParam().control) << p.failure->text().toStdString();
-            }
-        }
-    }
-
-    void expectOutsideRefused() {
-        const RangeCase& c = GetParam();
-        const QStringList linesOfANonNumber = press("x").memo;
-        for (const std::string& typed : c.outside) {
-            SCOPED_TRACE(typed);
-            const Press p = press(typed);
-            ASSERT_TRUE(p.failure.has_value());
-            const QString asRead = firstPointToComma(QString::fromStdString(typed));
-            EXPECT_EQ(p.failure->text().toStdString(), c.caption + " must be " + c.words + ": " + asRead.toStdString());
-            EXPECT_EQ(p.failure->field().toStdString(), c.control);
-            EXPECT_EQ(p.memo, linesOfANonNumber);
-            if (const auto shown = shownText(p.effects, c.control)) {
-                EXPECT_EQ(*shown, asRead);
-            }
-        }
-    }
-};
-
 // The LV of the 100 kVA design with the user's strip, so that the press
 // reaches every field.
-class LvRanges : public WindingRanges {
+class LvRanges : public test::WindingRanges {
 protected:
-    Press press(const std::string& typed) override {
+    test::Press pressWith(const std::string& typed) override {
         DesignState design = test::design100kVA(kSchemeYYn0);
         Stage2State state;
         state.lv_wire_picked = true;
@@ -133,28 +74,21 @@ protected:
         in.layerCaption = QString::fromStdString(test::kLvLayers) + QLatin1Char(':');
         in.channelCaption = QString::fromStdString(test::kLvChannels) + QLatin1Char(':');
         fieldOf(in, GetParam().control) = QString::fromStdString(typed);
-        Press p;
-        Report memo{QStringList{QStringLiteral("an earlier line")}};
-        try {
-            calculateLv(in, design, state, {}, memo, p.effects);
-        } catch (const CommandError& error) {
-            p.failure = error;
-        }
-        p.memo = memo.lines();
-        return p;
+        return test::press([&](Report& memo, Stage2Effects& effects) {
+            calculateLv(in, design, state, {}, memo, effects);
+        });
     }
 };
 
 TEST_P(LvRanges, InsideTheRangeThePressGoesOn) { expectInsideGoesOn(); }
 TEST_P(LvRanges, OutsideTheRangeItStopsWhereANonNumberWould) { expectOutsideRefused(); }
-INSTANTIATE_TEST_SUITE_P(EveryInput, LvRanges, testing::ValuesIn(test::lvCases()),
-                         [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(EveryInput, LvRanges, testing::ValuesIn(test::lvCases()), test::caseName);
 
 // The KU of the same design, its current typed in rated LV currents, with a
 // catalogue whose strip it finds.
-class KuRanges : public WindingRanges {
+class KuRanges : public test::WindingRanges {
 protected:
-    Press press(const std::string& typed) override {
+    test::Press pressWith(const std::string& typed) override {
         DesignState design = test::design100kVA(kSchemeYYn0);
         Stage2State state;
         KuInputs in = test::kuInputs();
@@ -163,22 +97,15 @@ protected:
         in.layerCaption = QString::fromStdString(test::kKuLayers) + QLatin1Char(':');
         in.channelCaption = QString::fromStdString(test::kKuChannels) + QLatin1Char(':');
         fieldOf(in, GetParam().control) = QString::fromStdString(typed);
-        Press p;
-        Report memo{QStringList{QStringLiteral("an earlier line")}};
-        try {
-            calculateKu(in, design, state, {test::rectWire("APB 2,24x17", 2.24, 17, 37.6)}, memo, p.effects);
-        } catch (const CommandError& error) {
-            p.failure = error;
-        }
-        p.memo = memo.lines();
-        return p;
+        return test::press([&](Report& memo, Stage2Effects& effects) {
+            calculateKu(in, design, state, {test::rectWire("APB 2,24x17", 2.24, 17, 37.6)}, memo, effects);
+        });
     }
 };
 
 TEST_P(KuRanges, InsideTheRangeThePressGoesOn) { expectInsideGoesOn(); }
 TEST_P(KuRanges, OutsideTheRangeItStopsWhereANonNumberWould) { expectOutsideRefused(); }
-INSTANTIATE_TEST_SUITE_P(EveryInput, KuRanges, testing::ValuesIn(test::kuCases()),
-                         [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(EveryInput, KuRanges, testing::ValuesIn(test::kuCases()), test::caseName);
 
 }  // namespace
 }  // namespace dravik
