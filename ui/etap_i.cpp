@@ -268,14 +268,14 @@ void TEtapI::showEvent(QShowEvent* event) {
 // A point typed out of habit shows as a comma in every length field before
 // the calculation reads them.
 void TEtapI::showLengthTexts(const MagneticInputs& in) {
-    setTextIfChanged(Ed_C, in.C);
-    setTextIfChanged(Ed_Lc, in.Lc);
-    setTextIfChanged(Ed_Cok, in.Cok);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_A[i], in.A[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_a[i], in.a[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->widthField(i), in.B[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->thicknessField(i), in.b[i]);
-    setTextIfChanged(Ed_dz, in.dz);
+    setTextIfChanged(Ed_C, in.C.text());
+    setTextIfChanged(Ed_Lc, in.Lc.text());
+    setTextIfChanged(Ed_Cok, in.Cok.text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_A[i], in.A[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_a[i], in.a[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->widthField(i), in.B[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->thicknessField(i), in.b[i].text());
+    setTextIfChanged(Ed_dz, in.dz.text());
 }
 
 void TEtapI::Button_RaschetClick() {

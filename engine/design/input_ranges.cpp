@@ -17,10 +17,11 @@ QString captionOfLabel(const QString& labelText) {
     return caption.trimmed();
 }
 
-void requireInputInRange(QStringView control, double value, const QString& typed, const QString& labelText) {
-    const RangedInput& input = rangedInput(control);
-    const QString caption = *input.caption != '\0' ? QString::fromUtf8(input.caption) : captionOfLabel(labelText);
-    requireInRange(value, input.range, {control.toString(), caption}, typed);
+void requireInputInRange(QStringView control, double value, const NumberInput& input, const QString& labelText) {
+    const RangedInput& field = rangedInput(control);
+    if (field.range.contains(value)) return;
+    const QString caption = *field.caption != '\0' ? QString::fromUtf8(field.caption) : captionOfLabel(labelText);
+    requireInRange(value, field.range, {control.toString(), caption}, input.quoted());
 }
 
 }  // namespace dravik

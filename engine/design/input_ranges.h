@@ -2,10 +2,12 @@
 
 #include "common/command_error.h"
 #include "common/input_range.h"
+#include "common/number_input.h"
 
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <type_traits>
 
 // What each numeric input of the design may hold: the sizes, voltages,
 // powers and factors a distribution transformer of this family can have.
@@ -112,19 +114,24 @@ const RangedInput& rangedInput(QStringView control);
 // it and without a trailing colon.
 QString captionOfLabel(const QString& labelText);
 
-// Refuses `value`, read from `typed`, when it lies outside the range of
-// `control`: text 15 naming the field. `labelText` is the caption the
-// window shows at that moment, for the inputs whose caption changes.
-void requireInputInRange(QStringView control, double value, const QString& typed, const QString& labelText = {});
+// Refuses `value`, read from `input`, when it lies outside the range of
+// `control`: text 15 naming the field, quoting the input as read.
+// `labelText` is the caption the window shows at that moment, for the
+// inputs whose caption changes.
+void requireInputInRange(QStringView control, double value, const NumberInput& input,
+                         const QString& labelText = {});
 
-// Reads an input with `read` (a conversion and the checks that come before
-// the range), then checks the range; every failure names the field.
-template <typename Read>
-auto readRangedInput(const QString& control, const QString& typed, Read&& read, const QString& labelText = {})
-    -> decltype(read(typed)) {
+// Reads an input as the field `control`: `convert` (floatOf or integerOf)
+// turns a text into a number and takes a value as it is; `check` makes the
+// refusals that come before the range; then the range. Every failure names
+// the field.
+template <typename Number>
+Number readRangedInput(const QString& control, const NumberInput& input, Number (*convert)(const NumberInput&),
+                       std::type_identity_t<void (*)(Number)> check = nullptr, const QString& labelText = {}) {
     return readField(control, [&] {
-        const auto value = read(typed);
-        requireInputInRange(control, value, typed, labelText);
+        const Number value = convert(input);
+        if (check) check(value);
+        requireInputInRange(control, value, input, labelText);
         return value;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "design/short_circuit_figures.h"
 #include "design/wire_record.h"
 
@@ -32,9 +33,9 @@ const BoardRow& boardRow(int boardIndex);
 
 // Tap steps each way that the tap tables below hold.
 inline constexpr int kMaxTapSteps = 9;
-// The tap-step count as typed in Stage I: an integer 0..9, otherwise the
-// conversion error or "Number of tap steps must be 0..9".
-int readTapSteps(const QString& text);
+// The tap-step count of Stage I: an integer 0..9, otherwise the conversion
+// error or "Number of tap steps must be 0..9".
+int readTapSteps(const NumberInput& input);
 
 // Turns of both windings and the HV tappings (LV calculation, first half).
 struct TurnsState {

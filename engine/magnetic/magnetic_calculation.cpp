@@ -38,25 +38,32 @@ struct RollingKind {
 };
 constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 
+// The controls of the rod and yoke packets, in packet order.
+constexpr std::array<const char*, 8> kRodWidths{"Ed_A1", "Ed_A2", "Ed_A3", "Ed_A4", "Ed_A5", "Ed_A6", "Ed_A7", "Ed_A8"};
+constexpr std::array<const char*, 8> kRodThicknesses{"Ed_a_1", "Ed_a_2", "Ed_a_3", "Ed_a_4",
+                                                     "Ed_a_5", "Ed_a_6", "Ed_a_7", "Ed_a_8"};
+constexpr std::array<const char*, 8> kYokeWidths{"Ed_B1", "Ed_B2", "Ed_B3", "Ed_B4", "Ed_B5", "Ed_B6", "Ed_B7", "Ed_B8"};
+constexpr std::array<const char*, 8> kYokeThicknesses{"Ed_b_1", "Ed_b_2", "Ed_b_3", "Ed_b_4",
+                                                      "Ed_b_5", "Ed_b_6", "Ed_b_7", "Ed_b_8"};
+
 // A length field in mm, checked against its range, in metres.
-double readMetres(const QString& control, const QString& text) {
-    return readRangedInput(control, text, parseFloat) / 1000;
+double readMetres(const QString& control, const NumberInput& input) {
+    return readRangedInput(control, input, floatOf) / 1000;
 }
 
-void readPackets(const char* controlPattern, const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
-    for (size_t i = 0; i < texts.size(); ++i) {
-        packets_m[i] = readMetres(QString::fromLatin1(controlPattern).arg(i + 1), texts[i]);
-    }
+void readPackets(const std::array<const char*, 8>& controls, const std::array<NumberInput, 8>& inputs,
+                 std::array<double, 8>& packets_m) {
+    for (size_t i = 0; i < inputs.size(); ++i) packets_m[i] = readMetres(QLatin1String(controls[i]), inputs[i]);
 }
 
 void readCoreLengths(const MagneticInputs& in, DesignState& s) {
     s.C = readMetres(QStringLiteral("Ed_C"), in.C);
     s.Lc_razm = readMetres(QStringLiteral("Ed_Lc"), in.Lc);
     s.Cok = readMetres(QStringLiteral("Ed_Cok"), in.Cok);
-    readPackets("Ed_A%1", in.A, s.A);
-    readPackets("Ed_a_%1", in.a, s.a);
-    readPackets("Ed_B%1", in.B, s.B);
-    readPackets("Ed_b_%1", in.b, s.b);
+    readPackets(kRodWidths, in.A, s.A);
+    readPackets(kRodThicknesses, in.a, s.a);
+    readPackets(kYokeWidths, in.B, s.B);
+    readPackets(kYokeThicknesses, in.b, s.b);
     s.dz = readMetres(QStringLiteral("Ed_dz"), in.dz);
 }
 
@@ -80,9 +87,17 @@ bool writeSteelKind(const SteelEntry& steel, DesignState& s) {
 }
 
 void readVoltages(const MagneticInputs& in, DesignState& s) {
-    s.U_hv = readRangedInput(QStringLiteral("CB_Uvn"), in.Uvn, parseFloat);
-    s.U_lv = readRangedInput(QStringLiteral("CB_Un"), in.Un, parseFloat);
+    s.U_hv = readRangedInput(QStringLiteral("CB_Uvn"), in.Uvn, floatOf);
+    s.U_lv = readRangedInput(QStringLiteral("CB_Un"), in.Un, floatOf);
     s.U_lv_ph = s.U_lv / kSqrt3Stored;
+}
+
+void requirePositiveInductionStep(double dB) {
+    if (!(dB > 0)) throw CommandError(texts::kInductionStep);
+}
+
+void requireNonNegativeTapStep(double tapStep) {
+    if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
 }
 
 // The insulation item, the induction step of the search and the HV
@@ -92,16 +107,8 @@ void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
         throw CommandError(texts::kRangeCheck);
     }
     s.insulation_kind = in.insulationIndex + 1;
-    s.dB = readRangedInput(QStringLiteral("Ed_h_B"), in.hB, [](const QString& text) {
-        const double dB = parseFloat(text);
-        if (!(dB > 0)) throw CommandError(texts::kInductionStep);
-        return dB;
-    });
-    s.tap_step = readRangedInput(QStringLiteral("Ed_h_U"), in.hU, [](const QString& text) {
-        const double tapStep = parseFloat(text);
-        if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
-        return tapStep;
-    });
+    s.dB = readRangedInput(QStringLiteral("Ed_h_B"), in.hB, floatOf, requirePositiveInductionStep);
+    s.tap_step = readRangedInput(QStringLiteral("Ed_h_U"), in.hU, floatOf, requireNonNegativeTapStep);
     s.tap_count = readField(QStringLiteral("Ed_num_h_U"), [&] { return readTapSteps(in.numhU); });
 }
 
@@ -227,7 +234,7 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
 
     writeSections(state, report);
     writeDiameterAndEstimate(state, report);
-    state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, parseInt);
+    state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, integerOf);
     if (!writeRatedData(state, report)) return false;
     writeRatedCurrents(state, report);
     writeRecommendedInduction(in.steelIndex, steel, state, report);

@@ -1,13 +1,11 @@
 #include "magnetic/magnetic_inputs.h"
 
-#include "common/number_text.h"
-
 namespace dravik {
 
 MagneticInputs lengthPointsAsCommas(MagneticInputs typed) {
-    for (QString* length : {&typed.C, &typed.Lc, &typed.Cok}) *length = firstPointToComma(*length);
+    for (NumberInput* length : {&typed.C, &typed.Lc, &typed.Cok}) *length = firstPointToComma(*length);
     for (auto* packets : {&typed.A, &typed.a, &typed.B, &typed.b}) {
-        for (QString& packet : *packets) packet = firstPointToComma(packet);
+        for (NumberInput& packet : *packets) packet = firstPointToComma(packet);
     }
     typed.dz = firstPointToComma(typed.dz);
     return typed;

@@ -107,10 +107,10 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
     return true;
 }
 
-void readHvChannels(const QString& nkText, const QString& akText, const QString& labelText, Stage2State& state,
+void readHvChannels(const NumberInput& nk, const NumberInput& ak, const QString& labelText, Stage2State& state,
                     Stage2Effects& effects) {
-    state.hv.n_k_hv = readChannelCount(nkText, labelText);
-    state.lv.a_k = readChannelWidth_mm(akText, labelText, effects);
+    state.hv.n_k_hv = readChannelCount(nk, labelText);
+    state.lv.a_k = readChannelWidth_mm(ak, labelText, effects);
 }
 
 // a_hv = n_layers_hv·D + max(0, n_layers_hv − n_k_hv − 1)·t_il + n_k_hv·a_k:

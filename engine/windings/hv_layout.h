@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
 #include "design/stage2_effects.h"
@@ -31,7 +32,7 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
 // Cooling channels of the HV winding: their number (Ed_nk) and width
 // (Ed_ak, mm, its first "." made ","); the width is the channel width the
 // LV calculation also uses. `labelText` is Lab_kan's caption.
-void readHvChannels(const QString& nkText, const QString& akText, const QString& labelText, Stage2State& state,
+void readHvChannels(const NumberInput& nk, const NumberInput& ak, const QString& labelText, Stage2State& state,
                     Stage2Effects& effects);
 
 // Radial size and the inner and outer diameters of the HV winding.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
 #include "design/stage2_effects.h"
@@ -18,7 +19,7 @@ struct HvInputs {
     int shapeIndex = 0;          // CB_c_r item: 0 "rect", 1 "cikl"
     int cylinderBoardIndex = 0;  // CB_delt item (its only item 0 "Elec. board 0,5")
     int parallelSpin = 1;        // SE_a
-    QString nk, ak;              // Ed_nk, Ed_ak as typed
+    NumberInput nk, ak;          // Ed_nk, Ed_ak
     QString channelCaption;      // Lab_kan as it stands: the caption of Ed_ak and Ed_nk
     bool kuTicked = false;       // ChB_KU, for the report
     int boardIndex = 0;          // CB_delta item, for the report's LV/KU board lines

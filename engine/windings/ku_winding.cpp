@@ -57,7 +57,7 @@ constexpr double kUpperTolerance = 1.1;
 // I_ku = per-unit current × I_lv, in A.
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     if (in.unbalanceItem == kTypedCurrentItem) {
-        return readRangedInput(QStringLiteral("Ed_In"), firstPointToComma(in.In), parseFloat) * design.I_lv;
+        return readRangedInput(QStringLiteral("Ed_In"), firstPointToComma(in.In), floatOf) * design.I_lv;
     }
     if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
         throw CommandError(texts::kRangeCheck);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
 #include "design/stage2_effects.h"
@@ -14,9 +15,9 @@ namespace dravik {
 // The Stage II fields that "Calculation LV" reads, as the window holds them.
 struct LvInputs {
     QString material;           // CB__mater selected text
-    QString numhU;              // Stage I's Ed_num_h_U as typed
+    NumberInput numhU;          // Stage I's Ed_num_h_U as typed
     int boardIndex = 0;         // CB_delta item
-    QString n_sl, l_01, k_t, ak, nk, a_01;   // Ed_n_sl, Ed_l_01, Edi_K_t_nepl, Ed_ak, Ed_nk, Ed_a_01 as typed
+    NumberInput n_sl, l_01, k_t, ak, nk, a_01;  // Ed_n_sl, Ed_l_01, Edi_K_t_nepl, Ed_ak, Ed_nk, Ed_a_01
     QString layerCaption;       // Lab_sloev as it stands: the caption of Ed_n_sl
     QString channelCaption;     // Lab_kan as it stands: the caption of Ed_ak and Ed_nk
     int parallelSpin = 1;       // SE_a

@@ -48,7 +48,7 @@ namespace {
 
 // The text field of a winding's inputs behind `control`.
 template <typename Inputs>
-QString& fieldOf(Inputs& in, const std::string& control) {
+NumberInput& fieldOf(Inputs& in, const std::string& control) {
     if (control == "Ed_n_sl") return in.n_sl;
     if (control == "Ed_l_01") return in.l_01;
     if (control == "Edi_K_t_nepl") return in.k_t;
