@@ -77,10 +77,10 @@ private:
     // The labels of one part of the core: its three steel lines and the line
     // that says its induction lies off the curve.
     struct PartLines {
-        const char* offCurve;
-        const char* losses;
-        const char* magnetising;
-        const char* joint;
+        const char16_t* offCurve;
+        const char16_t* losses;
+        const char16_t* magnetising;
+        const char16_t* joint;
     };
     static constexpr PartLines kRodLines{kRodOffCurve, kRodLosses, kRodMagnetising, kRodJoint};
     static constexpr PartLines kYokeLines{kYokeOffCurve, kYokeLosses, kYokeMagnetising, kYokeJoint};
@@ -90,7 +90,7 @@ private:
         const auto at = steelAtInduction(steel_, B);
         s_.found = at.has_value();
         if (!at) {
-            report_.add(QString::fromUtf8(lines.offCurve) + reportF3(B) + QString::fromUtf8(kOffCurveUnit));
+            report_.line(lines.offCurve, F3{B}, kOffCurveUnit);
             return false;
         }
         p = at->p;

@@ -45,11 +45,11 @@ void adopt(const WireRecord& record, std::uint16_t strands, Stage2State& state) 
     state.hv_manual_par = false;
 }
 
-QString improvementLine(const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
+void addImprovementLine(Report& memo, const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
     const QString gap = shape == HvWireShape::Round ? QStringLiteral("  ") : QStringLiteral(" ");
-    return kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
-           QStringLiteral("mm2 parallel wire a=") + QString::number(strands) + gap +
-           QStringLiteral("Corresponds to ") + reportF3(pct) + QLatin1Char('%');
+    memo.line(kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+              QStringLiteral("mm2 parallel wire a="), strands, gap, QStringLiteral("Corresponds to "), F3{pct},
+              QLatin1Char('%'));
 }
 
 struct SmallestSection {
@@ -77,8 +77,8 @@ SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<W
         if (request.shape == HvWireShape::Rectangular && !(s_hv_est / record.s <= kMaxRectangularStrands)) continue;
         best_pct = pct;
         adopt(record, *strands, state);
-        memo.add(improvementLine(record, *strands, pct, request.shape));
-        if (*strands > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
+        addImprovementLine(memo, record, *strands, pct, request.shape);
+        if (*strands > kStrandsWithoutWarning) memo.line(tooManyStrandsLine());
     }
     return smallest;
 }
@@ -94,8 +94,7 @@ void singleConductorPass(const HvSearchRequest& request, const std::vector<WireR
         if (!(pct > best_pct && pct <= 100)) continue;
         best_pct = pct;
         adopt(record, roundCount(divide(request.s_hv_est, record.s)), state);
-        memo.add(kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
-                 QStringLiteral("mm2 parallel wire a=1  Corresponds to ") + reportF3(pct) + QLatin1Char('%'));
+        memo.line(kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s}, QStringLiteral("mm2 parallel wire a=1  Corresponds to "), F3{pct}, QLatin1Char('%'));
     }
 }
 
@@ -114,7 +113,7 @@ bool searchHvConductor(const HvSearchRequest& request, const std::vector<WireRec
     effects.catalogueControlsEnabled = true;
     effects.parallelSpinEnabled = true;
     if (!state.hv_wire_found) {
-        memo.add(kSearchFailed);
+        memo.line(kSearchFailed);
         state.hv_manual_par = true;
     }
     return state.hv_wire_found;

@@ -21,11 +21,11 @@ bool mayProceed(const LvInputs& in, Stage2State& state, Report& memo) {
     }
     state.last_material = in.material;
     if (in.kuTicked && !state.ku_done) {
-        memo.add(QStringLiteral("Calculate the KU winding first!"));
+        memo.line(QStringLiteral("Calculate the KU winding first!"));
         return false;
     }
     if (state.lv_done && !state.lv_wire_picked) {
-        memo.add(QStringLiteral("The wire is not selected. Select the wire to continue the calculation"));
+        memo.line(QStringLiteral("The wire is not selected. Select the wire to continue the calculation"));
         return false;
     }
     return true;
