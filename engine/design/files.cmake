@@ -1,5 +1,6 @@
 target_sources(engine_common PRIVATE
   design/design_state.h
+  design/design_stop.h
   design/wire_record.h design/wire_record.cpp
   design/stage2_state.h design/stage2_state.cpp
   design/short_circuit_figures.h

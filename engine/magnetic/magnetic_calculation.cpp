@@ -217,8 +217,8 @@ void writeYokeInductionAndMasses(DesignState& s, Report& report) {
 
 }  // namespace
 
-bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
-                              Stage1Results& results, Report& report) {
+DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels,
+                                    DesignState& state, Stage1Results& results, Report& report) {
     results.forget();
     report.clear();
     readCoreLengths(in, state);
@@ -226,7 +226,7 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
     state.steel_no = in.steelIndex + 1;
     if (!writeSteelKind(steel, state)) {
         addLine(report, kNoRollingType);
-        return false;
+        return DesignStop::NoRollingType;
     }
     readVoltages(in, state);
     readSearchAndTappings(in, state);
@@ -235,13 +235,13 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
     writeSections(state, report);
     writeDiameterAndEstimate(state, report);
     state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, integerOf);
-    if (!writeRatedData(state, report)) return false;
+    if (!writeRatedData(state, report)) return DesignStop::NoRatedData;
     writeRatedCurrents(state, report);
     writeRecommendedInduction(in.steelIndex, steel, state, report);
     writeYokeInductionAndMasses(state, report);
-    if (!searchInduction(steel, state, report)) return false;
+    if (const DesignStop stop = searchInduction(steel, state, report); stop != DesignStop::None) return stop;
     results.remember(in);
-    return true;
+    return DesignStop::None;
 }
 
 }  // namespace dravik

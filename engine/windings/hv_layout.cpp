@@ -43,11 +43,11 @@ std::int64_t rodRoomWholeMm(double Lc_razm_m, double l_02_mm) {
     return truncate(toTypedMillimetres(1000 * Lc_razm_m) - 2 * l_02_mm);
 }
 
-bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo) {
+DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     if (!(hv.hv_wire.D > 0)) {
         memo.line(QStringLiteral( "HV winding is calculated for round wire only! Select a round conductor (cikl) and repeat calculation!"));
-        return false;
+        return DesignStop::HvNotRound;
     }
     const double k_t = state.lv.k_t;
     const std::int64_t W = turnsAtHighestTap(state.turns);
@@ -70,12 +70,12 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
     if (static_cast<double>(rodRoomWholeMm(design.Lc_razm, hv.l_02)) > hv.l_hv) {
         memo.line(QStringLiteral("HV winding is placed on the axis"));
         state.fit.hv_on_rod = true;
-        return true;
+        return DesignStop::None;
     }
     memo.line(QStringLiteral( "HV winding is not placed on the axis! Select a different combination of parallel sections and coils of wire!"));
     state.fit.hv_on_rod = false;
     state.hv_manual_par = true;
-    return false;
+    return DesignStop::HvOffRod;
 }
 
 // U_il = 4.44·f·B_rod·A_rod·w_layer_hv (V): the EMF of one layer's turns,

@@ -95,8 +95,8 @@ void reportActualDensity(const DesignState& design, HvState& hv, Report& memo) {
 
 }  // namespace
 
-void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
+                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
     // The press goes ahead: the last short-circuit check stands for the
     // windings again only if this run ends with the winding report.
     state.short_circuit.reset();
@@ -104,23 +104,24 @@ void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& sta
     restartOnMaterialChange(in.material, state);
     if (!state.lv_done) {
         memo.line(QStringLiteral("Calculate the LV winding first!"));
-        return;
+        return DesignStop::LvNotDone;
     }
     state.fit.hv_on_rod = state.fit.hv_in_window = std::nullopt;
     takeCylinderBoard(in.cylinderBoardIndex, state.hv);
-    if (!takeInsulationDistances(design, state.hv, memo)) return;
+    if (!takeInsulationDistances(design, state.hv, memo)) return DesignStop::NoMainInsulation;
     countCylinderLayers(state.hv, memo);
-    if (!estimateHvSection(design, state, memo)) return;
-    if (!settleConductor(in, state, catalogue, memo, effects)) return;
+    if (!estimateHvSection(design, state, memo)) return DesignStop::NoHvCurrentDensity;
+    if (!settleConductor(in, state, catalogue, memo, effects)) return DesignStop::HvNoConductor;
     reportActualDensity(design, state.hv, memo);
-    if (!layOutHvLayers(design, state, memo)) return;
-    if (!chooseInterlayerInsulation(design, state, memo)) return;
+    if (const DesignStop stop = layOutHvLayers(design, state, memo); stop != DesignStop::None) return stop;
+    if (!chooseInterlayerInsulation(design, state, memo)) return DesignStop::NoInterlayerInsulation;
     readHvChannels(in.nk, in.ak, in.channelCaption, state, effects);
     computeHvRadialBuild(state, memo);
-    if (!checkHvWindowWidth(design, state, memo)) return;
+    if (!checkHvWindowWidth(design, state, memo)) return DesignStop::HvOutOfWindow;
     writeWindingReport({in.kuTicked, in.material, in.boardIndex}, design, state, memo);
     effects.parallelSpinEnabled = true;
     state.short_circuit = computeShortCircuit(design, state, in.materialIndex);
+    return DesignStop::None;
 }
 
 }  // namespace dravik

@@ -3,6 +3,7 @@
 #include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/design_stop.h"
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
@@ -34,9 +35,9 @@ struct HvInputs {
 // the distance between rod axes. A complete winding ends with the winding
 // report and the short-circuit check (state.short_circuit), which every
 // other run leaves empty. Lines are appended to `memo`; a failed check ends
-// the run after its line, a refused value with a CommandError; what was
-// written stays.
-void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+// the run after its line (and is returned; None for a complete winding), a
+// refused value with a CommandError; what was written stays.
+DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
+                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

@@ -181,8 +181,9 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
 }
 
 // The conductor, searched or (while the choice is manual)
-// the grid pick with the SE_a count. Returns false when the press ends here.
-bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+// the grid pick with the SE_a count. Returns what ended the press, None when
+// it goes on.
+DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
                      Stage2Effects& effects) {
     KuState& ku = state.ku;
     state.ku_wire_found = false;
@@ -203,7 +204,7 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
             effects.catalogueControlsEnabled = true;
             memo.line(QStringLiteral("Подходящий провод КУ не подобран!"));
             state.ku_done = false;
-            return false;
+            return DesignStop::KuNoConductor;
         }
     }
     if (state.ku_manual_par) ku.n_par_ku = toCount16(in.parallelSpin);
@@ -214,9 +215,9 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
     if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
         memo.line(QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите " "расчет!"));
         state.ku_manual_par = true;
-        return false;
+        return DesignStop::KuNotRectangular;
     }
-    return true;
+    return DesignStop::None;
 }
 
 // Turn height b and width n_par_ku·a in mm, winding height
@@ -271,15 +272,17 @@ void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& s
 
 }  // namespace
 
-void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
+                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
     state.ku.I_ku = kuCurrent_A(in, design);
-    if (!mayProceed(in.material, state, memo)) return;
+    if (!mayProceed(in.material, state, memo)) return DesignStop::KuRepeatWithoutPick;
     state.fit = {};  // the KU is laid afresh, and every winding round it
     memo.clear();
     turnsAndSection(in.material, design, state, memo);
     layersAndTurnHeight(in, design, state, memo, effects);
-    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
+    if (const DesignStop stop = chooseConductor(in, state, catalogue, memo, effects); stop != DesignStop::None) {
+        return stop;
+    }
     const bool fits = fitsOnRod(design, state, memo, effects);
     radialBuildUp(in, design, state, memo, effects);
     state.fit.ku_on_rod = fits;  // with its diameters, so the KU can be drawn
@@ -290,6 +293,7 @@ void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& sta
     effects.catalogueControlsEnabled = true;
     effects.parallelSpinEnabled = true;
     effects.hideKuWindow = true;
+    return fits ? DesignStop::None : DesignStop::KuOffRod;
 }
 
 }  // namespace dravik

@@ -3,6 +3,7 @@
 #include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/design_stop.h"
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
@@ -31,9 +32,10 @@ struct KuInputs {
 // the grid pick with the SE_a count while the choice is manual), the axial
 // fit on the rod and the radial build-up out to D_ku_out, which the LV
 // winding is laid round. Clears `memo` once the repeat guard has passed.
-// `ku_done` is set only when the winding fits the rod. A CommandError stops
-// the press; lines, state and effects written before it stay.
-void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+// `ku_done` is set only when the winding fits the rod: None is returned
+// then, else the check that ended the press. A CommandError stops the
+// press; lines, state and effects written before it stay.
+DesignStop calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
+                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

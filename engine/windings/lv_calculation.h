@@ -3,6 +3,7 @@
 #include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/design_stop.h"
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
@@ -28,9 +29,10 @@ struct LvInputs {
 // "Calculation LV": the restart and guards, the LV and HV turns with the
 // HV tap table, then the LV conductor and the winding dimensions, all in
 // one press. Appends to `memo` (never clears it) and empties the
-// short-circuit check once the tap-step count is read. A CommandError stops
-// the press; lines, state and effects written before it stay.
-void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+// short-circuit check once the tap-step count is read. Returns None when the
+// LV winding is done, else the check that ended the press. A CommandError
+// stops the press; lines, state and effects written before it stay.
+DesignStop calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
+                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

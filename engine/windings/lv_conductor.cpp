@@ -134,8 +134,8 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
 
 // The conductor. A grid pick makes the choice the user's; otherwise
 // the catalogue is searched and its controls opened for a manual choice.
-// Returns false when the press ends here.
-bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+// Returns what ended the press, None when it goes on.
+DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
                      Stage2Effects& effects) {
     state.wire_found = false;
     if (state.lv_wire_picked) {
@@ -152,7 +152,7 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
         if (!state.wire_found) {
             state.manual_par = true;
             memo.line(QStringLiteral("A suitable LV wire is not selected!"));
-            return false;
+            return DesignStop::LvNoConductor;
         }
     }
     if (state.manual_par) state.n_par = toParallelCount(in.parallelSpin);
@@ -164,9 +164,9 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
     if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
         memo.line(QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat " "calculation!"));
         state.manual_par = true;
-        return false;
+        return DesignStop::LvNotRectangular;
     }
-    return true;
+    return DesignStop::None;
 }
 
 // Axial fit: turn height h = b and width n_par·a in mm, winding height
@@ -227,15 +227,18 @@ double boardInsulation_mm(int boardIndex) {
     return row.layers * row.thickness_mm;
 }
 
-void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
-                          const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
+                                const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
     loadsAndEstimates(in, design, state, memo, effects);
-    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
-    if (!fitsOnRod(design, state, memo, effects)) return;
+    if (const DesignStop stop = chooseConductor(in, state, catalogue, memo, effects); stop != DesignStop::None) {
+        return stop;
+    }
+    if (!fitsOnRod(design, state, memo, effects)) return DesignStop::LvOffRod;
     radialBuildUp(in, design, state, memo, effects);
     state.lv_done = true;
     effects.calculateHvEnabled = false;
     effects.calculateKuEnabled = false;
+    return DesignStop::None;
 }
 
 }  // namespace dravik
