@@ -118,8 +118,7 @@ QString captionOfLabel(const QString& labelText);
 // `control`: text 15 naming the field, quoting the input as read.
 // `labelText` is the caption the window shows at that moment, for the
 // inputs whose caption changes.
-void requireInputInRange(QStringView control, double value, const NumberInput& input,
-                         const QString& labelText = {});
+void requireInputInRange(QStringView control, double value, const NumberInput& input, const QString& labelText = {});
 
 // Reads an input as the field `control`: `convert` (floatOf or integerOf)
 // turns a text into a number and takes a value as it is; `check` makes the

@@ -23,8 +23,8 @@ struct CoreGeometryMemory {
 };
 
 struct CoreGeometryInputs {
-    NumberInput snom;  // CB_Snom: rated power, kVA
-    NumberInput dnom;  // CB_Dnom: rod diameter, m
+    NumberInput snom;         // CB_Snom: rated power, kVA
+    NumberInput dnom;         // CB_Dnom: rod diameter, m
     bool pressPlate = false;  // CB_Press: the rod is clamped by a press plate
 };
 

@@ -42,7 +42,8 @@ constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 constexpr std::array<const char*, 8> kRodWidths{"Ed_A1", "Ed_A2", "Ed_A3", "Ed_A4", "Ed_A5", "Ed_A6", "Ed_A7", "Ed_A8"};
 constexpr std::array<const char*, 8> kRodThicknesses{"Ed_a_1", "Ed_a_2", "Ed_a_3", "Ed_a_4",
                                                      "Ed_a_5", "Ed_a_6", "Ed_a_7", "Ed_a_8"};
-constexpr std::array<const char*, 8> kYokeWidths{"Ed_B1", "Ed_B2", "Ed_B3", "Ed_B4", "Ed_B5", "Ed_B6", "Ed_B7", "Ed_B8"};
+constexpr std::array<const char*, 8> kYokeWidths{"Ed_B1", "Ed_B2", "Ed_B3", "Ed_B4",
+                                                 "Ed_B5", "Ed_B6", "Ed_B7", "Ed_B8"};
 constexpr std::array<const char*, 8> kYokeThicknesses{"Ed_b_1", "Ed_b_2", "Ed_b_3", "Ed_b_4",
                                                       "Ed_b_5", "Ed_b_6", "Ed_b_7", "Ed_b_8"};
 
@@ -217,8 +218,8 @@ void writeYokeInductionAndMasses(DesignState& s, Report& report) {
 
 }  // namespace
 
-DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels,
-                                    DesignState& state, Stage1Results& results, Report& report) {
+DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
+                                    Stage1Results& results, Report& report) {
     results.forget();
     report.clear();
     readCoreLengths(in, state);

@@ -25,7 +25,7 @@ namespace dravik {
 //
 // `results` forgets its inputs as the calculation starts and remembers `in`
 // when both criteria are met.
-DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels,
-                                    DesignState& state, Stage1Results& results, Report& report);
+DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
+                                    Stage1Results& results, Report& report);
 
 }  // namespace dravik

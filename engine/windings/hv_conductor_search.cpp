@@ -47,9 +47,10 @@ void adopt(const WireRecord& record, std::uint16_t strands, Stage2State& state) 
 
 void addImprovementLine(Report& memo, const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
     const QString gap = shape == HvWireShape::Round ? QStringLiteral("  ") : QStringLiteral(" ");
-    memo.line(kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
-              QStringLiteral("mm2 parallel wire a="), strands, gap, QStringLiteral("Corresponds to "), F3{pct},
-              QLatin1Char('%'));
+    memo.line(
+        kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+        QStringLiteral("mm2 parallel wire a="), strands, gap, QStringLiteral("Corresponds to "), F3{pct},
+        QLatin1Char('%'));
 }
 
 struct SmallestSection {
@@ -94,7 +95,9 @@ void singleConductorPass(const HvSearchRequest& request, const std::vector<WireR
         if (!(pct > best_pct && pct <= 100)) continue;
         best_pct = pct;
         adopt(record, roundCount(divide(request.s_hv_est, record.s)), state);
-        memo.line(kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s}, QStringLiteral("mm2 parallel wire a=1  Corresponds to "), F3{pct}, QLatin1Char('%'));
+        memo.line(
+            kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+            QStringLiteral("mm2 parallel wire a=1  Corresponds to "), F3{pct}, QLatin1Char('%'));
     }
 }
 

@@ -46,7 +46,8 @@ std::int64_t rodRoomWholeMm(double Lc_razm_m, double l_02_mm) {
 DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     if (!(hv.hv_wire.D > 0)) {
-        memo.line(QStringLiteral( "HV winding is calculated for round wire only! Select a round conductor (cikl) and repeat calculation!"));
+        memo.line(QStringLiteral(
+            "HV winding is calculated for round wire only! Select a round conductor (cikl) and repeat calculation!"));
         return DesignStop::HvNotRound;
     }
     const double k_t = state.lv.k_t;
@@ -62,7 +63,9 @@ DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report&
     const std::int64_t extra = W % hv.n_layers_hv;
     hv.r_extra = static_cast<double>(extra);
     if (extra >= 1) {
-        memo.line(QStringLiteral("Add to "), extra, QStringLiteral(" layers, one loop of wire. "), hv.n_layers_hv - extra, QStringLiteral(" layers for "), hv.w_layer_hv, QStringLiteral(" loop of wire"));
+        memo.line(QStringLiteral("Add to "), extra, QStringLiteral(" layers, one loop of wire. "),
+                  hv.n_layers_hv - extra, QStringLiteral(" layers for "), hv.w_layer_hv,
+                  QStringLiteral(" loop of wire"));
     }
     hv.l_hv = finite(axialHeight(hv, k_t));
     memo.line(QStringLiteral("Height of HV winding, mm "), F3{hv.l_hv});
@@ -72,7 +75,9 @@ DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report&
         state.fit.hv_on_rod = true;
         return DesignStop::None;
     }
-    memo.line(QStringLiteral( "HV winding is not placed on the axis! Select a different combination of parallel sections and coils of wire!"));
+    memo.line(
+        QStringLiteral("HV winding is not placed on the axis! Select a different combination of parallel sections and "
+                       "coils of wire!"));
     state.fit.hv_on_rod = false;
     state.hv_manual_par = true;
     return DesignStop::HvOffRod;
@@ -83,7 +88,8 @@ DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report&
 bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     hv.U_il = finite(kEmfPerTurnFactor * design.B_rod * design.rod_area * hv.w_layer_hv);
-    memo.line(QStringLiteral("We define the maximum voltage between loop in two neighboring layers HV winding, V "), F3{hv.U_il});
+    memo.line(QStringLiteral("We define the maximum voltage between loop in two neighboring layers HV winding, V "),
+              F3{hv.U_il});
     const InterlayerRow* row = findInterlayerRow(hv.U_il);
     if (row == nullptr) {
         memo.line(QStringLiteral("No interlayer insulation for this voltage between layers!"));
@@ -128,14 +134,17 @@ bool checkHvWindowWidth(const DesignState& design, Stage2State& state, Report& m
     const double limit = finite(1000 * design.C - hv.a22);
     if (limit >= hv.D2od) {
         memo.line(QStringLiteral("D2вн<=C-a22, мм "), F3{hv.D2od}, QStringLiteral("<="), F3{limit});
-        memo.line(QStringLiteral( "HV winding is placed on the window width. Calculation of LV and HV winding is complete."));
+        memo.line(
+            QStringLiteral("HV winding is placed on the window width. Calculation of LV and HV winding is complete."));
         state.hv_done = true;
         state.fit.hv_in_window = true;
         return true;
     }
     state.fit.hv_in_window = false;
     memo.line(QStringLiteral("Condition D2od<=C-a22, мм "), F3{hv.D2od}, QStringLiteral(">"), F3{limit});
-    memo.line(QStringLiteral( "HV winding no company on the window width! Please choose another combination sectional area of the wire and parallel loop!"));
+    memo.line(
+        QStringLiteral("HV winding no company on the window width! Please choose another combination sectional area of "
+                       "the wire and parallel loop!"));
     state.hv_manual_par = true;
     return false;
 }

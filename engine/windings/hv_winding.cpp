@@ -59,7 +59,8 @@ bool estimateHvSection(const DesignState& design, Stage2State& state, Report& me
     hv.J_hv_est = finite(2 * state.lv.J_av - hv.J_lv);
     memo.line(QStringLiteral("Approximate current density HV A/mm2 "), F3{hv.J_hv_est});
     if (!(hv.J_hv_est > 0)) {
-        memo.line(QStringLiteral( "Approximate current density HV is not positive! Select a larger LV conductor and repeat calculation!"));
+        memo.line(QStringLiteral(
+            "Approximate current density HV is not positive! Select a larger LV conductor and repeat calculation!"));
         return false;
     }
     hv.s_hv_est = divide(design.I_hv, hv.J_hv_est);
@@ -83,7 +84,9 @@ bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<W
     HvState& hv = state.hv;
     if (state.hv_manual_par) hv.n_par_hv = toCount16(in.parallelSpin);
     hv.hv_wire = state.chosen_wire;
-    memo.line(QStringLiteral("The final selection of the type of wire HV winding: "), [&] { return hv.hv_wire.tip(); }, QLatin1Char(' '), F3{hv.hv_wire.s}, QStringLiteral("mm2 parallel wire a="), hv.n_par_hv);
+    memo.line(
+        QStringLiteral("The final selection of the type of wire HV winding: "), [&] { return hv.hv_wire.tip(); },
+        QLatin1Char(' '), F3{hv.hv_wire.s}, QStringLiteral("mm2 parallel wire a="), hv.n_par_hv);
     return true;
 }
 

@@ -145,7 +145,8 @@ bool searchSingleStrip(const QString& material, Stage2State& state, const std::v
         if (!withinInclusive(record.s, kLowerTolerance * ku.s_ku_est, kUpperTolerance * ku.s_ku_est)) continue;
         ku.n_par_ku = roundCount(divide(ku.s_ku_est, record.s));
         state.chosen_wire = record;
-        memo.line(QStringLiteral("Выбраный тип провода: "), [&] { return record.tip(); }, QStringLiteral(" "), F3{record.s});
+        memo.line(
+            QStringLiteral("Выбраный тип провода: "), [&] { return record.tip(); }, QStringLiteral(" "), F3{record.s});
         found = true;
     }
     return found;
@@ -156,7 +157,9 @@ bool searchSingleStrip(const QString& material, Stage2State& state, const std::v
 bool searchParallelStrips(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
                           Report& memo) {
     KuState& ku = state.ku;
-    memo.line(QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со " "следующими проводниками:"));
+    memo.line(
+        QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
+                       "следующими проводниками:"));
     const QByteArray rect = rectShapeCode();
     double best_pct = 0;
     bool found = false;
@@ -171,9 +174,14 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
         best_pct = pct;
         ku.n_par_ku = strands;
         state.chosen_wire = record;
-        memo.line(QStringLiteral("Выбраный тип провода обмотки КУ: "), [&] { return record.tip(); }, QStringLiteral(" "), F3{record.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku, QStringLiteral(" Соответствует на "), F3{pct}, QStringLiteral("%"));
+        memo.line(
+            QStringLiteral("Выбраный тип провода обмотки КУ: "), [&] { return record.tip(); }, QStringLiteral(" "),
+            F3{record.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku, QStringLiteral(" Соответствует на "),
+            F3{pct}, QStringLiteral("%"));
         if (ku.n_par_ku > kStrandsWithoutWarning) {
-            memo.line(QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при " "намотке плашмя и до 6, не более 8 на ребро!"));
+            memo.line(
+                QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
+                               "намотке плашмя и до 6, не более 8 на ребро!"));
         }
         found = true;
     }
@@ -183,8 +191,8 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
 // The conductor, searched or (while the choice is manual)
 // the grid pick with the SE_a count. Returns what ended the press, None when
 // it goes on.
-DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
-                     Stage2Effects& effects) {
+DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                           Report& memo, Stage2Effects& effects) {
     KuState& ku = state.ku;
     state.ku_wire_found = false;
     ku.n_par_ku = 1;
@@ -210,10 +218,14 @@ DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const std::ve
     if (state.ku_manual_par) ku.n_par_ku = toCount16(in.parallelSpin);
 
     ku.ku_wire = state.chosen_wire;
-    memo.line(QStringLiteral("Окончательно выбраный тип провода обмотки КУ: "), [&] { return ku.ku_wire.tip(); }, QStringLiteral(" "), F3{ku.ku_wire.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku);
+    memo.line(
+        QStringLiteral("Окончательно выбраный тип провода обмотки КУ: "), [&] { return ku.ku_wire.tip(); },
+        QStringLiteral(" "), F3{ku.ku_wire.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku);
     // The layout below needs the strip's sides; a round wire has none.
     if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
-        memo.line(QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите " "расчет!"));
+        memo.line(
+            QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите "
+                           "расчет!"));
         state.ku_manual_par = true;
         return DesignStop::KuNotRectangular;
     }
@@ -236,12 +248,16 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     const double limit_mm = 1000 * design.Lc_razm - 2 * 1000 * lv.l_01;
     const bool fits = limit_mm >= ku.l_ku;
     if (fits) {
-        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: "), F3{limit_mm});
+        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: "),
+                  F3{limit_mm});
         memo.line(QStringLiteral("Обмотка КУ по оси разместима"));
         state.ku_manual_par = false;
     } else {
-        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: "), F3{limit_mm});
-        memo.line(QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в " "парал витков!"));
+        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: "),
+                  F3{limit_mm});
+        memo.line(
+            QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в "
+                           "парал витков!"));
         state.ku_manual_par = true;
         state.ku_done = false;
     }

@@ -46,8 +46,9 @@ void setMaterialCoefficient(const QString& material, LvState& lv) {
 // "The chosen type of wire LV: <Tip> <s>mm2 parallel wires a=<n>", then `tail`.
 template <typename... Tail>
 void addChosenWireLine(Report& memo, const WireRecord& record, int n_par, const Tail&... tail) {
-    memo.line(QStringLiteral("The chosen type of wire LV: "), [&] { return record.tip(); }, QLatin1Char(' '),
-              F3{record.s}, QStringLiteral("mm2 parallel wires a="), n_par, tail...);
+    memo.line(
+        QStringLiteral("The chosen type of wire LV: "), [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+        QStringLiteral("mm2 parallel wires a="), n_par, tail...);
 }
 
 // Estimates: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
@@ -135,8 +136,8 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
 // The conductor. A grid pick makes the choice the user's; otherwise
 // the catalogue is searched and its controls opened for a manual choice.
 // Returns what ended the press, None when it goes on.
-DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
-                     Stage2Effects& effects) {
+DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+                           Report& memo, Stage2Effects& effects) {
     state.wire_found = false;
     if (state.lv_wire_picked) {
         state.manual_par = true;
@@ -159,10 +160,14 @@ DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const std::ve
 
     LvState& lv = state.lv;
     lv.lv_wire = state.chosen_wire;
-    memo.line(QStringLiteral("The final selection of the type of wire LV winding: "), [&] { return lv.lv_wire.tip(); }, QStringLiteral(" "), F3{lv.lv_wire.s}, QStringLiteral("mm2 parallel wires a="), state.n_par);
+    memo.line(
+        QStringLiteral("The final selection of the type of wire LV winding: "), [&] { return lv.lv_wire.tip(); },
+        QStringLiteral(" "), F3{lv.lv_wire.s}, QStringLiteral("mm2 parallel wires a="), state.n_par);
     // The layout below needs the strip's sides; a round wire has none.
     if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
-        memo.line(QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat " "calculation!"));
+        memo.line(
+            QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat "
+                           "calculation!"));
         state.manual_par = true;
         return DesignStop::LvNotRectangular;
     }
@@ -182,10 +187,13 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     memo.line(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: "), F3{lv.l_lv});
 
     const double room_mm = design.Lc_razm * 1000 - 2 * lv.l_01 * 1000;
-    memo.line(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: "), F3{room_mm});
+    memo.line(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: "),
+              F3{room_mm});
     if (lv.l_lv > room_mm) {
         state.fit.lv_on_rod = false;
-        memo.line(QStringLiteral("ОLV winding axis is not available! Select a different combination of size and " "number of parallel wires of wire turns!"));
+        memo.line(
+            QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
+                           "number of parallel wires of wire turns!"));
         state.manual_par = true;
         effects.calculateHvEnabled = false;
         return false;

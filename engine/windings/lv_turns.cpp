@@ -114,9 +114,11 @@ void tryTapPosition(int k, int tapCount, DesignState& design, TurnsState& turns,
     turns.U_tap[i] = tapFactor(m, design.tap_step) * turns.U_hv_ph;
     memo.line(QStringLiteral("Higher voltage output at "), k, QStringLiteral(",V "), F3{turns.U_tap[i]});
     turns.k_u[i] = divide(turns.U_tap[i], design.U_lv_ph * 1000);
-    memo.line(QStringLiteral("Transformation ratio of the voltage output on "), k, QStringLiteral(" "), F3{turns.k_u[i]});
+    memo.line(QStringLiteral("Transformation ratio of the voltage output on "), k, QStringLiteral(" "),
+              F3{turns.k_u[i]});
     turns.k_w[i] = divide(turns.tap_turns[i], w_eff);
-    memo.line(QStringLiteral("Transformation ratio in the number of loop on "), k, QStringLiteral(" "), F3{turns.k_w[i]});
+    memo.line(QStringLiteral("Transformation ratio in the number of loop on "), k, QStringLiteral(" "),
+              F3{turns.k_w[i]});
     turns.dk[i] = divide(turns.k_u[i] - turns.k_w[i], turns.k_u[i]) * 100;
     memo.line(QStringLiteral("Discrepancy loop ratio on the "), k, QStringLiteral("output "), F3{turns.dk[i]});
 
@@ -139,7 +141,8 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
             tryTapPosition(k, tapCount, design, turns, memo);
         }
         if (!design.found) {
-            memo.line(QStringLiteral("An accurate correction of the number of loop of the adjusting winding "), k, QStringLiteral(" HV winding fails"));
+            memo.line(QStringLiteral("An accurate correction of the number of loop of the adjusting winding "), k,
+                      QStringLiteral(" HV winding fails"));
         }
     }
 }
@@ -149,9 +152,12 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
 void finalInduction(DesignState& design, Stage2State& state, Report& memo) {
     TurnsState& turns = state.turns;
     if (!state.lv_done) turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
-    memo.line(QStringLiteral("Induction-check the results of the calculation of the number of loop, T "), F3{turns.B_turns});
+    memo.line(QStringLiteral("Induction-check the results of the calculation of the number of loop, T "),
+              F3{turns.B_turns});
     if (kInductionLow * design.B_rod > turns.B_turns || turns.B_turns > kInductionHigh * design.B_rod) {
-        memo.line(QStringLiteral("An accurate correction of the number of loop of HV fails due to the failure to " "provide the final winding induction"));
+        memo.line(
+            QStringLiteral("An accurate correction of the number of loop of HV fails due to the failure to "
+                           "provide the final winding induction"));
     }
     if (!state.lv_done) design.B_rod = turns.B_turns;
     memo.line(QStringLiteral("Induction final after adjusting the number of loop, T "), F3{design.B_rod});

@@ -30,14 +30,16 @@ constexpr double kSqrt3AsTaken = 1.7320508;
 
 // "<prefix><Tip> <s>".
 void addShortConductor(Report& memo, const QString& prefix, const WireRecord& wire) {
-    memo.line(prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s});
+    memo.line(
+        prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s});
 }
 
 // "<prefix><Tip> <s>x<n>x(<a>x<b>)/(<a+2δ>x<b+2δ>)": bare and insulated sides.
 void addRectangularConductor(Report& memo, const QString& prefix, const WireRecord& wire, int strands) {
-    memo.line(prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s}, QLatin1Char('x'), strands,
-              QStringLiteral("x("), F3{wire.a}, QLatin1Char('x'), F3{wire.b}, QStringLiteral(")/("),
-              F3{wire.a + wire.delta2}, QLatin1Char('x'), F3{wire.b + wire.delta2}, QLatin1Char(')'));
+    memo.line(
+        prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s}, QLatin1Char('x'), strands,
+        QStringLiteral("x("), F3{wire.a}, QLatin1Char('x'), F3{wire.b}, QStringLiteral(")/("), F3{wire.a + wire.delta2},
+        QLatin1Char('x'), F3{wire.b + wire.delta2}, QLatin1Char(')'));
 }
 
 // Conductor mass of a winding, all three phases (kg):
@@ -59,7 +61,8 @@ void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& m
     memo.line(QStringLiteral("Number of loop of winding KU:"), ku.w_ku);
     memo.line(QStringLiteral("Number of coils KU: "), ku.n_k_ku + 1);
     memo.line(QStringLiteral("The number of layers KU: "), ku.n_layers_ku);
-    memo.line(QStringLiteral("In "), ku.n_layers_ku, QStringLiteral(" layers of the number of loop is: "), ku.w_layer_ku);
+    memo.line(QStringLiteral("In "), ku.n_layers_ku, QStringLiteral(" layers of the number of loop is: "),
+              ku.w_layer_ku);
     memo.line(QStringLiteral("Parallel wires:"), ku.n_par_ku);
     addRectangularConductor(memo, QStringLiteral("Type and size of wire: "), ku.ku_wire, ku.n_par_ku);
     addConductorMass(in.material, ku.D_ku_out, ku.D_ku_in, ku.w_ku, ku.n_par_ku, ku.ku_wire.s, state.report.m_ku,
@@ -69,7 +72,8 @@ void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& m
     memo.line(QStringLiteral("The outer diameter of the coil KU, mm "), F1{ku.D_ku_out});
     if (ku.n_layers_ku > 1) {
         const BoardRow& board = boardRow(in.boardIndex);
-        memo.line(QStringLiteral("Insulation between coil layers KU: electric board "), board.layers, QStringLiteral(" in the layer (s) on "), F3{board.thickness_mm}, QStringLiteral(" mm"));
+        memo.line(QStringLiteral("Insulation between coil layers KU: electric board "), board.layers,
+                  QStringLiteral(" in the layer (s) on "), F3{board.thickness_mm}, QStringLiteral(" mm"));
     }
 }
 
@@ -102,13 +106,15 @@ void writeLvSection(const WindingReportInputs& in, const DesignState& design, St
     memo.line(QStringLiteral("The inner diameter of the coil LV, mm "), F1{lv.D_lv_in});
     memo.line(QStringLiteral("The outer diameter of the coil LV, mm "), F1{lv.D_lv_out});
     const BoardRow& board = boardRow(in.boardIndex);
-    memo.line(QStringLiteral("Insulation between winding layers LV: "), board.layers, QStringLiteral("слоев "), F3{board.thickness_mm}, QStringLiteral(" mm"));
+    memo.line(QStringLiteral("Insulation between winding layers LV: "), board.layers, QStringLiteral("слоев "),
+              F3{board.thickness_mm}, QStringLiteral(" mm"));
 }
 
 void writeHvLayers(const HvState& hv, Report& memo) {
     if (hv.r_extra >= 1) {
         const std::int64_t fuller = truncate(hv.r_extra);
-        memo.line(QStringLiteral("In "), hv.n_layers_hv - fuller, QStringLiteral(" layers of the number of loop: "), hv.w_layer_hv);
+        memo.line(QStringLiteral("In "), hv.n_layers_hv - fuller, QStringLiteral(" layers of the number of loop: "),
+                  hv.w_layer_hv);
         memo.line(QStringLiteral("In "), fuller, QStringLiteral(" layers of the number of loop: "), hv.w_layer_hv + 1);
         return;
     }
@@ -152,7 +158,8 @@ void writeHvSection(const WindingReportInputs& in, const DesignState& design, St
     memo.line(QStringLiteral("Axial dimension of the HV winding, mm "), F1{hv.l_hv});
     memo.line(QStringLiteral("The inner diameter of the coil HV, mm "), F1{hv.D_hv_in});
     memo.line(QStringLiteral("The outer diameter of the coil HV, mm "), F1{hv.D2od});
-    memo.line(QStringLiteral("Insulation between the layers of HV winding: electric board "), roundHalfEven(hv.n_il), QStringLiteral(" слоев "), F1{hv.delta_il}, QStringLiteral(" mm"));
+    memo.line(QStringLiteral("Insulation between the layers of HV winding: electric board "), roundHalfEven(hv.n_il),
+              QStringLiteral(" слоев "), F1{hv.delta_il}, QStringLiteral(" mm"));
     memo.line(QStringLiteral("The number of loop between terminals HV winding:"));
     writeTapTurns(design, state, memo);
 }
