@@ -8,6 +8,7 @@
 #include "common/runtime_texts.h"
 #include "controls.h"
 #include "design/stage2_effects.h"
+#include "design/winding_fields.h"
 #include "drawings/conductor_layout_drawing.h"
 #include "drawings/core_window_drawing.h"
 #include "etap_i.h"
@@ -42,28 +43,6 @@
 
 namespace dravik {
 namespace {
-
-// What the inputs are called, and what they start from, for the winding the
-// selector shows (in the order of its items: LV, HV, KU). The letter between
-// the channel width and the channel count is the Cyrillic х.
-struct WindingFields {
-    const char* parallelCaption;  // Lab_par_vetv
-    const char* channelCaption;   // Lab_kan
-    const char* wireCaption;      // L_Tip_Pr before a wire is picked
-    const char* layerCaption;     // Lab_sloev
-    const char* sectionUnit;      // after the picked wire's section
-    const char* channelWidth;     // Ed_ak
-    const char* channels;         // Ed_nk
-    const char* layers;           // Ed_n_sl
-};
-constexpr std::array<WindingFields, 3> kWindingFields{{
-    {"Num of parallel bran LV:", "Width х num chan LV, mm:", "Type of wire LV:", "Numb. layers of winding LV, nlv:",
-     " мм2", "4", "1", "2"},
-    {"Num of parallel bran HV:", "Width х num chan HV, mm:", "Type of wire HV:", "Numb. layers of winding HV, nlv:",
-     " mm2", "4", "1", "0"},
-    {"Num of parallel bran KU:", "Width х num chan KU, mm:", "Type of wire KU:", "Numb. layers of winding KU, nku:",
-     " mm2", "4", "0", "1"},
-}};
 
 // Interlayer board of the LV and KU windings: names of the board table rows.
 constexpr std::array<const char*, 5> kBoardItems{"Elec. board 1х0,5", "Elec. board 2х0,5", "Elec. board 3х0,5",
@@ -399,13 +378,7 @@ void TEtapII::setEditingWire(bool editing) {
 // ---- Opening from Stage I --------------------------------------------------
 
 void TEtapII::handOver() {
-    Stage2State& s = context_.stage2;
-    s.restartWindings();
-    s.forgetConductorSearch();
-    // A KU misfit of the last visit must not carry its manual choice over.
-    s.ku_manual_par = s.ku_wire_found = false;
-    // The windings are designed afresh for the core Stage I has settled.
-    s.short_circuit.reset();
+    context_.stage2.beginWindings();
 
     enableCalculations(true, false, false);
     selectWinding(Winding::Ku);

@@ -14,6 +14,7 @@ class QSpinBox;
 
 namespace dravik {
 
+enum class Winding;
 struct AppContext;
 class WireGrid;
 class CoreWindowDrawing;
@@ -47,8 +48,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The windings in the order of the selector's items.
-    enum class Winding { Lv = 0, Hv = 1, Ku = 2 };
 
     void buildInputs(QGroupBox* group);
     void buildSearch(QGroupBox* group);

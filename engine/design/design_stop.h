@@ -3,9 +3,10 @@
 namespace dravik {
 
 // Where a calculation of the design ended short of its goal, named by the
-// check or guard whose report line ended it. A calculation that reached its
-// goal (the search met both criteria, the winding was laid and fits) gives
-// None. Listed in the order a whole design meets them.
+// check whose report line ended it. A calculation that reached its goal (the
+// search met both criteria, the winding was laid and fits) gives None.
+// Listed in the order a whole design meets them; the last ones belong to the
+// whole design only.
 enum class DesignStop {
     None,
     // "Calculation of the magnetic".
@@ -35,6 +36,11 @@ enum class DesignStop {
     HvOffRod,                // the HV winding is higher than the rod allows
     NoInterlayerInsulation,  // no paper for the voltage between two layers
     HvOutOfWindow,           // the HV winding is wider than the window between the rods
+    // The standard's values for the finished windings.
+    PkAboveStandard,    // the load losses exceed the standard's by more than 10 %
+    UkOutsideStandard,  // the short-circuit voltage lies more than 10 % off the standard's
+    // A refused input or a guard (a CommandError) ended a calculation.
+    Refused,
 };
 
 }  // namespace dravik

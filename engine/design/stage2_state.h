@@ -181,6 +181,17 @@ struct Stage2State {
     // The LV and HV conductor searches start afresh: no manual strand count,
     // no conductor found.
     void forgetConductorSearch() { manual_par = hv_manual_par = wire_found = hv_wire_found = false; }
+
+    // The hand-over from Stage I: the windings are designed afresh for the
+    // core Stage I has settled. None is calculated or picked, every
+    // conductor search (the KU's too) starts over, and the last
+    // short-circuit check is gone.
+    void beginWindings() {
+        restartWindings();
+        forgetConductorSearch();
+        ku_manual_par = ku_wire_found = false;
+        short_circuit.reset();
+    }
 };
 
 }  // namespace dravik
