@@ -17,11 +17,10 @@ QString captionOfLabel(const QString& labelText) {
     return caption.trimmed();
 }
 
-void requireInputInRange(QStringView control, double value, const NumberInput& input, const QString& labelText) {
-    const RangedInput& field = rangedInput(control);
+void requireInputInRange(const RangedInput& field, double value, const NumberInput& input, const QString& labelText) {
     if (field.range.contains(value)) return;
     const QString caption = *field.caption != '\0' ? QString::fromUtf8(field.caption) : captionOfLabel(labelText);
-    requireInRange(value, field.range, {control.toString(), caption}, input.quoted());
+    requireInRange(value, field.range, {QString::fromLatin1(field.control), caption}, input.quoted());
 }
 
 }  // namespace dravik

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <stdexcept>
+#include <string_view>
 #include <type_traits>
 
 // What each numeric input of the design may hold: the sizes, voltages,
@@ -110,27 +112,37 @@ inline constexpr auto kRangedInputs = std::to_array<RangedInput>({
 // program (std::logic_error).
 const RangedInput& rangedInput(QStringView control);
 
+// The same, found as the program is compiled: a calculation reads its
+// fields many times over in a design sweep. A name without an entry does not
+// compile.
+consteval const RangedInput& rangedInputOf(std::string_view control) {
+    for (const RangedInput& input : kRangedInputs) {
+        if (control == input.control) return input;
+    }
+    throw std::logic_error("no range for the input");
+}
+
 // The caption of a label as a refusal names it: without the blanks around
 // it and without a trailing colon.
 QString captionOfLabel(const QString& labelText);
 
 // Refuses `value`, read from `input`, when it lies outside the range of
-// `control`: text 15 naming the field, quoting the input as read.
+// `field`: text 15 naming the field, quoting the input as read.
 // `labelText` is the caption the window shows at that moment, for the
 // inputs whose caption changes.
-void requireInputInRange(QStringView control, double value, const NumberInput& input, const QString& labelText = {});
+void requireInputInRange(const RangedInput& field, double value, const NumberInput& input,
+                         const QString& labelText = {});
 
-// Reads an input as the field `control`: `convert` (floatOf or integerOf)
-// turns a text into a number and takes a value as it is; `check` makes the
-// refusals that come before the range; then the range. Every failure names
-// the field.
+// Reads an input as `field`: `convert` (floatOf or integerOf) turns a text
+// into a number and takes a value as it is; `check` makes the refusals that
+// come before the range; then the range. Every failure names the field.
 template <typename Number>
-Number readRangedInput(const QString& control, const NumberInput& input, Number (*convert)(const NumberInput&),
+Number readRangedInput(const RangedInput& field, const NumberInput& input, Number (*convert)(const NumberInput&),
                        std::type_identity_t<void (*)(Number)> check = nullptr, const QString& labelText = {}) {
-    return readField(control, [&] {
+    return readField(field.control, [&] {
         const Number value = convert(input);
         if (check) check(value);
-        requireInputInRange(control, value, input, labelText);
+        requireInputInRange(field, value, input, labelText);
         return value;
     });
 }

@@ -134,6 +134,10 @@ struct FitChecks {
     std::optional<bool> lv_on_rod;     // l_lv within the rod less 2·l_01
     std::optional<bool> hv_on_rod;     // l_hv within the rod less 2·l_02
     std::optional<bool> hv_in_window;  // D2od within C − a22
+    // What each check held its winding to, mm, set with the check: the room
+    // on the rod and the width of the window, so that a misfit can say by
+    // how much it missed.
+    double ku_room_mm = 0, lv_room_mm = 0, hv_room_mm = 0, hv_window_mm = 0;
 };
 
 // Everything Stage II keeps between presses: the window's selection and

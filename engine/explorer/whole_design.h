@@ -10,6 +10,7 @@
 #include "windings/hv_winding.h"
 #include "windings/ku_winding.h"
 #include "windings/lv_calculation.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <numbers>
@@ -33,7 +34,7 @@ struct DesignInputs {
 // The catalogues a design is made from.
 struct DesignCatalogues {
     const std::vector<SteelEntry>& steels;
-    const std::vector<WireRecord>& wires;
+    const WireCatalogue& wires;
 };
 
 // Where a whole design ended: None for a design whose windings are complete

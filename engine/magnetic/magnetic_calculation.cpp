@@ -38,34 +38,39 @@ struct RollingKind {
 };
 constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 
-// The controls of the rod and yoke packets, in packet order.
-constexpr std::array<const char*, 8> kRodWidths{"Ed_A1", "Ed_A2", "Ed_A3", "Ed_A4", "Ed_A5", "Ed_A6", "Ed_A7", "Ed_A8"};
-constexpr std::array<const char*, 8> kRodThicknesses{"Ed_a_1", "Ed_a_2", "Ed_a_3", "Ed_a_4",
-                                                     "Ed_a_5", "Ed_a_6", "Ed_a_7", "Ed_a_8"};
-constexpr std::array<const char*, 8> kYokeWidths{"Ed_B1", "Ed_B2", "Ed_B3", "Ed_B4",
-                                                 "Ed_B5", "Ed_B6", "Ed_B7", "Ed_B8"};
-constexpr std::array<const char*, 8> kYokeThicknesses{"Ed_b_1", "Ed_b_2", "Ed_b_3", "Ed_b_4",
-                                                      "Ed_b_5", "Ed_b_6", "Ed_b_7", "Ed_b_8"};
+// The rod and yoke packets, in packet order.
+using Packets = std::array<const RangedInput*, 8>;
+constexpr Packets kRodWidths{&rangedInputOf("Ed_A1"), &rangedInputOf("Ed_A2"), &rangedInputOf("Ed_A3"),
+                             &rangedInputOf("Ed_A4"), &rangedInputOf("Ed_A5"), &rangedInputOf("Ed_A6"),
+                             &rangedInputOf("Ed_A7"), &rangedInputOf("Ed_A8")};
+constexpr Packets kRodThicknesses{&rangedInputOf("Ed_a_1"), &rangedInputOf("Ed_a_2"), &rangedInputOf("Ed_a_3"),
+                                  &rangedInputOf("Ed_a_4"), &rangedInputOf("Ed_a_5"), &rangedInputOf("Ed_a_6"),
+                                  &rangedInputOf("Ed_a_7"), &rangedInputOf("Ed_a_8")};
+constexpr Packets kYokeWidths{&rangedInputOf("Ed_B1"), &rangedInputOf("Ed_B2"), &rangedInputOf("Ed_B3"),
+                              &rangedInputOf("Ed_B4"), &rangedInputOf("Ed_B5"), &rangedInputOf("Ed_B6"),
+                              &rangedInputOf("Ed_B7"), &rangedInputOf("Ed_B8")};
+constexpr Packets kYokeThicknesses{&rangedInputOf("Ed_b_1"), &rangedInputOf("Ed_b_2"), &rangedInputOf("Ed_b_3"),
+                                   &rangedInputOf("Ed_b_4"), &rangedInputOf("Ed_b_5"), &rangedInputOf("Ed_b_6"),
+                                   &rangedInputOf("Ed_b_7"), &rangedInputOf("Ed_b_8")};
 
 // A length field in mm, checked against its range, in metres.
-double readMetres(const QString& control, const NumberInput& input) {
-    return readRangedInput(control, input, floatOf) / 1000;
+double readMetres(const RangedInput& field, const NumberInput& input) {
+    return readRangedInput(field, input, floatOf) / 1000;
 }
 
-void readPackets(const std::array<const char*, 8>& controls, const std::array<NumberInput, 8>& inputs,
-                 std::array<double, 8>& packets_m) {
-    for (size_t i = 0; i < inputs.size(); ++i) packets_m[i] = readMetres(QLatin1String(controls[i]), inputs[i]);
+void readPackets(const Packets& fields, const std::array<NumberInput, 8>& inputs, std::array<double, 8>& packets_m) {
+    for (size_t i = 0; i < inputs.size(); ++i) packets_m[i] = readMetres(*fields[i], inputs[i]);
 }
 
 void readCoreLengths(const MagneticInputs& in, DesignState& s) {
-    s.C = readMetres(QStringLiteral("Ed_C"), in.C);
-    s.Lc_razm = readMetres(QStringLiteral("Ed_Lc"), in.Lc);
-    s.Cok = readMetres(QStringLiteral("Ed_Cok"), in.Cok);
+    s.C = readMetres(rangedInputOf("Ed_C"), in.C);
+    s.Lc_razm = readMetres(rangedInputOf("Ed_Lc"), in.Lc);
+    s.Cok = readMetres(rangedInputOf("Ed_Cok"), in.Cok);
     readPackets(kRodWidths, in.A, s.A);
     readPackets(kRodThicknesses, in.a, s.a);
     readPackets(kYokeWidths, in.B, s.B);
     readPackets(kYokeThicknesses, in.b, s.b);
-    s.dz = readMetres(QStringLiteral("Ed_dz"), in.dz);
+    s.dz = readMetres(rangedInputOf("Ed_dz"), in.dz);
 }
 
 const SteelEntry& chosenSteel(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
@@ -88,8 +93,8 @@ bool writeSteelKind(const SteelEntry& steel, DesignState& s) {
 }
 
 void readVoltages(const MagneticInputs& in, DesignState& s) {
-    s.U_hv = readRangedInput(QStringLiteral("CB_Uvn"), in.Uvn, floatOf);
-    s.U_lv = readRangedInput(QStringLiteral("CB_Un"), in.Un, floatOf);
+    s.U_hv = readRangedInput(rangedInputOf("CB_Uvn"), in.Uvn, floatOf);
+    s.U_lv = readRangedInput(rangedInputOf("CB_Un"), in.Un, floatOf);
     s.U_lv_ph = s.U_lv / kSqrt3Stored;
 }
 
@@ -108,8 +113,8 @@ void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
         throw CommandError(texts::kRangeCheck);
     }
     s.insulation_kind = in.insulationIndex + 1;
-    s.dB = readRangedInput(QStringLiteral("Ed_h_B"), in.hB, floatOf, requirePositiveInductionStep);
-    s.tap_step = readRangedInput(QStringLiteral("Ed_h_U"), in.hU, floatOf, requireNonNegativeTapStep);
+    s.dB = readRangedInput(rangedInputOf("Ed_h_B"), in.hB, floatOf, requirePositiveInductionStep);
+    s.tap_step = readRangedInput(rangedInputOf("Ed_h_U"), in.hU, floatOf, requireNonNegativeTapStep);
     s.tap_count = readField(QStringLiteral("Ed_num_h_U"), [&] { return readTapSteps(in.numhU); });
 }
 
@@ -216,7 +221,19 @@ void writeYokeInductionAndMasses(DesignState& s, Report& report) {
     addValueLine(report, kYokeMass, s.G_yoke);
 }
 
+int readPower(const MagneticInputs& in) { return readRangedInput(rangedInputOf("CB_Snom"), in.snom, integerOf); }
+
 }  // namespace
+
+void checkMagneticInputs(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
+    DesignState scratch;
+    readCoreLengths(in, scratch);
+    chosenSteel(in, steels);
+    readVoltages(in, scratch);
+    readSearchAndTappings(in, scratch);
+    readScheme(in.shem);
+    readPower(in);
+}
 
 DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
                                     Stage1Results& results, Report& report) {
@@ -235,7 +252,7 @@ DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<
 
     writeSections(state, report);
     writeDiameterAndEstimate(state, report);
-    state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, integerOf);
+    state.S_calc = readPower(in);
     if (!writeRatedData(state, report)) return DesignStop::NoRatedData;
     writeRatedCurrents(state, report);
     writeRecommendedInduction(in.steelIndex, steel, state, report);

@@ -28,4 +28,10 @@ namespace dravik {
 DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
                                     Stage1Results& results, Report& report);
 
+// Reads every input the calculation reads, with the calculation's own
+// conversions and checks, and keeps nothing: the first refusal throws the
+// CommandError the calculation would throw. For a caller that sets up many
+// calculations from one set of inputs.
+void checkMagneticInputs(const MagneticInputs& in, const std::vector<SteelEntry>& steels);
+
 }  // namespace dravik

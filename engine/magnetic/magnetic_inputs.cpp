@@ -11,4 +11,15 @@ MagneticInputs lengthPointsAsCommas(MagneticInputs typed) {
     return typed;
 }
 
+MagneticInputs asValues(MagneticInputs in) {
+    const auto toValue = [](NumberInput& field) { field = NumberInput::of(floatOf(field)); };
+    for (NumberInput* field : {&in.C, &in.Lc, &in.Cok, &in.dz, &in.Uvn, &in.Un, &in.hB, &in.hU, &in.numhU, &in.snom}) {
+        toValue(*field);
+    }
+    for (auto* packets : {&in.A, &in.a, &in.B, &in.b}) {
+        for (NumberInput& packet : *packets) toValue(packet);
+    }
+    return in;
+}
+
 }  // namespace dravik

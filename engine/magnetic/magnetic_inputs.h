@@ -37,4 +37,9 @@ struct MagneticInputs {
 // reads them.
 MagneticInputs lengthPointsAsCommas(MagneticInputs typed);
 
+// The inputs with every number field holding its value: a text converted
+// as the calculation converts it, a value kept. For inputs the calculation's
+// checks have passed (checkMagneticInputs), whose texts all convert.
+MagneticInputs asValues(MagneticInputs in);
+
 }  // namespace dravik

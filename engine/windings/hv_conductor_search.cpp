@@ -23,9 +23,8 @@ const QString kChosenPrefix = QStringLiteral("The chosen type of HV wire: ");
 const QString kSearchFailed =
     QStringLiteral("Choose an conductor for HV winding failed! Select the conductor and repeat calculation!");
 
-bool isEligible(const WireRecord& record, const HvSearchRequest& request) {
-    static const std::array<QByteArray, 2> kShapeCodes{shapeCodeOfItem(0), shapeCodeOfItem(1)};
-    return isEligible(record, request.material, kShapeCodes[static_cast<std::size_t>(request.shape)]);
+EligibleWires eligibleWires(const HvSearchRequest& request, const WireCatalogue& catalogue) {
+    return catalogue.eligible(request.material, shapeCodeOfItem(static_cast<int>(request.shape)));
 }
 
 // n = Round(s_hv_est / s), the strands that make up the required section;
@@ -61,13 +60,13 @@ struct SmallestSection {
 // First pass: strands of one conductor whose total lies in 90..100 % of the
 // required section; the best coverage wins, an equal one keeps the earlier.
 // Also finds the smallest eligible section for the fallback.
-SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+SmallestSection coveringPass(const HvSearchRequest& request, const WireCatalogue& catalogue,
                              Stage2State& state, Report& memo) {
     const double s_hv_est = request.s_hv_est;
     SmallestSection smallest;
     double best_pct = 0;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, request)) continue;
+    for (const WireRecord* eligible : eligibleWires(request, catalogue)) {
+        const WireRecord& record = *eligible;
         if (record.s < smallest.s) smallest = {record.s, &record};
         const std::optional<std::uint16_t> strands = strandsFor(s_hv_est, record.s);
         if (!strands) continue;
@@ -86,11 +85,11 @@ SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<W
 
 // Second round pass: one conductor of 50..100 % of the required section.
 // The line always says "a=1", while the strand count is Round(s_hv_est / s).
-void singleConductorPass(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+void singleConductorPass(const HvSearchRequest& request, const WireCatalogue& catalogue,
                          Stage2State& state, Report& memo) {
     double best_pct = kSecondPassFloor_pct;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, request)) continue;
+    for (const WireRecord* eligible : eligibleWires(request, catalogue)) {
+        const WireRecord& record = *eligible;
         const double pct = divide(record.s, request.s_hv_est) * 100;
         if (!(pct > best_pct && pct <= 100)) continue;
         best_pct = pct;
@@ -103,7 +102,7 @@ void singleConductorPass(const HvSearchRequest& request, const std::vector<WireR
 
 }  // namespace
 
-bool searchHvConductor(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+bool searchHvConductor(const HvSearchRequest& request, const WireCatalogue& catalogue,
                        Stage2State& state, Report& memo, Stage2Effects& effects) {
     state.hv_wire_found = false;
     const SmallestSection smallest = coveringPass(request, catalogue, state, memo);

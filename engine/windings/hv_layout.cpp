@@ -70,7 +70,8 @@ DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report&
     hv.l_hv = finite(axialHeight(hv, k_t));
     memo.line(QStringLiteral("Height of HV winding, mm "), F3{hv.l_hv});
 
-    if (static_cast<double>(rodRoomWholeMm(design.Lc_razm, hv.l_02)) > hv.l_hv) {
+    state.fit.hv_room_mm = static_cast<double>(rodRoomWholeMm(design.Lc_razm, hv.l_02));
+    if (state.fit.hv_room_mm > hv.l_hv) {
         memo.line(QStringLiteral("HV winding is placed on the axis"));
         state.fit.hv_on_rod = true;
         return DesignStop::None;
@@ -132,6 +133,7 @@ void computeHvRadialBuild(Stage2State& state, Report& memo) {
 bool checkHvWindowWidth(const DesignState& design, Stage2State& state, Report& memo) {
     const HvState& hv = state.hv;
     const double limit = finite(1000 * design.C - hv.a22);
+    state.fit.hv_window_mm = limit;
     if (limit >= hv.D2od) {
         memo.line(QStringLiteral("D2вн<=C-a22, мм "), F3{hv.D2od}, QStringLiteral("<="), F3{limit});
         memo.line(

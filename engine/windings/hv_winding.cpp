@@ -70,7 +70,7 @@ bool estimateHvSection(const DesignState& design, Stage2State& state, Report& me
 
 // The conductor: the catalogue search, or the user's grid pick with the
 // strand count of SE_a once a pick or a failed check asked for it.
-bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+bool settleConductor(const HvInputs& in, Stage2State& state, const WireCatalogue& catalogue, Report& memo,
                      Stage2Effects& effects) {
     state.hv_wire_found = false;
     if (state.hv_wire_picked) {
@@ -99,7 +99,7 @@ void reportActualDensity(const DesignState& design, HvState& hv, Report& memo) {
 }  // namespace
 
 DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     // The press goes ahead: the last short-circuit check stands for the
     // windings again only if this run ends with the winding report.
     state.short_circuit.reset();

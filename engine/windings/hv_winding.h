@@ -7,6 +7,7 @@
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <vector>
@@ -38,6 +39,6 @@ struct HvInputs {
 // the run after its line (and is returned; None for a complete winding), a
 // refused value with a CommandError; what was written stays.
 DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

@@ -57,7 +57,7 @@ constexpr double kUpperTolerance = 1.1;
 // I_ku = per-unit current × I_lv, in A.
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     if (in.unbalanceItem == kTypedCurrentItem) {
-        return readRangedInput(QStringLiteral("Ed_In"), firstPointToComma(in.In), floatOf) * design.I_lv;
+        return readRangedInput(rangedInputOf("Ed_In"), firstPointToComma(in.In), floatOf) * design.I_lv;
     }
     if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
         throw CommandError(texts::kRangeCheck);
@@ -132,13 +132,12 @@ void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2St
 // First pass: a single strip within ±10 % of the estimated turn height and
 // section. Every match is listed; the later one in table order replaces the
 // earlier.
-bool searchSingleStrip(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchSingleStrip(const QString& material, Stage2State& state, const WireCatalogue& catalogue,
                        Report& memo) {
     KuState& ku = state.ku;
-    const QByteArray rect = rectShapeCode();
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, material, rect)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(material, rectShapeCode())) {
+        const WireRecord& record = *eligible;
         if (!withinInclusive(record.b, kLowerTolerance * 1000 * ku.h_turn_ku, kUpperTolerance * 1000 * ku.h_turn_ku)) {
             continue;
         }
@@ -154,17 +153,16 @@ bool searchSingleStrip(const QString& material, Stage2State& state, const std::v
 
 // Second pass, the turn height aside: n = Round(s/s_strip) strips make
 // 0.9·s < n·s_strip <= s; the record whose total comes closest to s wins.
-bool searchParallelStrips(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchParallelStrips(const QString& material, Stage2State& state, const WireCatalogue& catalogue,
                           Report& memo) {
     KuState& ku = state.ku;
     memo.line(
         QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
                        "следующими проводниками:"));
-    const QByteArray rect = rectShapeCode();
     double best_pct = 0;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, material, rect)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(material, rectShapeCode())) {
+        const WireRecord& record = *eligible;
         // Like every count, strips beyond what a turn count holds stop the command.
         const std::uint16_t strands = roundCount(divide(ku.s_ku_est, record.s));
         const double total = strands * record.s;
@@ -191,7 +189,7 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
 // The conductor, searched or (while the choice is manual)
 // the grid pick with the SE_a count. Returns what ended the press, None when
 // it goes on.
-DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo, Stage2Effects& effects) {
     KuState& ku = state.ku;
     state.ku_wire_found = false;
@@ -246,6 +244,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     memo.line(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: "), F3{ku.l_ku});
 
     const double limit_mm = 1000 * design.Lc_razm - 2 * 1000 * lv.l_01;
+    state.fit.ku_room_mm = limit_mm;
     const bool fits = limit_mm >= ku.l_ku;
     if (fits) {
         memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: "),
@@ -289,7 +288,7 @@ void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& s
 }  // namespace
 
 DesignStop calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     state.ku.I_ku = kuCurrent_A(in, design);
     if (!mayProceed(in.material, state, memo)) return DesignStop::KuRepeatWithoutPick;
     state.fit = {};  // the KU is laid afresh, and every winding round it

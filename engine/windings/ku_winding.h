@@ -7,6 +7,7 @@
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <vector>
@@ -36,6 +37,6 @@ struct KuInputs {
 // then, else the check that ended the press. A CommandError stops the
 // press; lines, state and effects written before it stay.
 DesignStop calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

@@ -34,7 +34,7 @@ DesignStop mayProceed(const LvInputs& in, Stage2State& state, Report& memo) {
 }  // namespace
 
 DesignStop calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     const int tapSteps = readTapSteps(in.numhU);
     // The press goes ahead: whatever it does to the LV winding, the last
     // short-circuit check no longer stands for the windings.

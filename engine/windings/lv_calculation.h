@@ -7,6 +7,7 @@
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <vector>
@@ -33,6 +34,6 @@ struct LvInputs {
 // LV winding is done, else the check that ended the press. A CommandError
 // stops the press; lines, state and effects written before it stay.
 DesignStop calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
-                       const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

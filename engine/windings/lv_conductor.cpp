@@ -85,14 +85,13 @@ void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2Stat
 // Single conductor: height within ±10 % of the estimated turn height and
 // section within ±10 % of s_est. Every match is listed and the later one
 // in table order replaces the earlier.
-bool searchSingleConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchSingleConductor(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo) {
-    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
     const double s_est = state.lv.s_est;
     const double h = state.lv.h_turn * 1000;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, in.material, shape)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(in.material, shapeCodeOfItem(in.shapeIndex))) {
+        const WireRecord& record = *eligible;
         if (!withinInclusive(record.b, kLowerTolerance * h, kUpperTolerance * h)) continue;
         if (!withinInclusive(record.s, kLowerTolerance * s_est, kUpperTolerance * s_est)) continue;
         const auto strands = strandsFor(s_est, record.s, kMaxStrands);
@@ -108,15 +107,14 @@ bool searchSingleConductor(const LvInputs& in, Stage2State& state, const std::ve
 // Parallel strands, the turn height aside: n = Round(s_est/s) strands of a
 // record make 0.9·s_est < n·s <= s_est; the record whose total comes
 // closest to s_est wins, the earlier one on a tie.
-bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchParallelStrands(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo) {
     memo.line(QStringLiteral("Height h more selected conductor. The parallel section with the following conductors:"));
-    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
     const double s_est = state.lv.s_est;
     double best_pct = 0;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, in.material, shape)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(in.material, shapeCodeOfItem(in.shapeIndex))) {
+        const WireRecord& record = *eligible;
         const auto strands = strandsFor(s_est, record.s, kMaxStrands);
         if (!strands) continue;
         const double total = *strands * record.s;
@@ -136,7 +134,7 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
 // The conductor. A grid pick makes the choice the user's; otherwise
 // the catalogue is searched and its controls opened for a manual choice.
 // Returns what ended the press, None when it goes on.
-DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo, Stage2Effects& effects) {
     state.wire_found = false;
     if (state.lv_wire_picked) {
@@ -187,6 +185,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     memo.line(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: "), F3{lv.l_lv});
 
     const double room_mm = design.Lc_razm * 1000 - 2 * lv.l_01 * 1000;
+    state.fit.lv_room_mm = room_mm;
     memo.line(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: "),
               F3{room_mm});
     if (lv.l_lv > room_mm) {
@@ -236,7 +235,7 @@ double boardInsulation_mm(int boardIndex) {
 }
 
 DesignStop calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
-                                const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+                                const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     loadsAndEstimates(in, design, state, memo, effects);
     if (const DesignStop stop = chooseConductor(in, state, catalogue, memo, effects); stop != DesignStop::None) {
         return stop;

@@ -124,8 +124,6 @@ WindingLossFigures windingLosses(const LossWinding& winding, const WindingMetal&
     return figures;
 }
 
-// Deviation of a figure from the standard's value, in %.
-double deviationPct(double value, double norm) { return divide(value - norm, norm) * 100; }
 
 // Load losses Pk = kd_LV·P_LV + kd_HV·P_HV + Pt (W) with the tank and frame
 // losses Pt = 10·0.01·S (S in kVA), and their deviation from the standard.
@@ -184,6 +182,8 @@ constexpr double kPkToleranceAbovePct = 10;
 constexpr double kUkTolerancePct = 10;
 
 }  // namespace
+
+double deviationPct(double value, double norm) { return divide(value - norm, norm) * 100; }
 
 bool lossesMeetStandard(const ShortCircuitFigures& f) { return f.dPk <= kPkToleranceAbovePct; }
 bool voltageMeetsStandard(const ShortCircuitFigures& f) { return std::fabs(f.duk) <= kUkTolerancePct; }

@@ -19,28 +19,28 @@ void requirePositiveLayingCoefficient(double k_t) {
 }  // namespace
 
 std::uint16_t readLayerCount(const NumberInput& input, const QString& labelText) {
-    return toCount16(readRangedInput(QStringLiteral("Ed_n_sl"), input, integerOf, requireAtLeastOneLayer, labelText));
+    return toCount16(readRangedInput(rangedInputOf("Ed_n_sl"), input, integerOf, requireAtLeastOneLayer, labelText));
 }
 
 double readYokeDistance_m(const NumberInput& input, Stage2Effects& effects) {
-    return readRangedInput(QStringLiteral("Ed_l_01"), pointAsComma(input, effects.l_01Text), floatOf) / 1000;
+    return readRangedInput(rangedInputOf("Ed_l_01"), pointAsComma(input, effects.l_01Text), floatOf) / 1000;
 }
 
 double readLayingCoefficient(const NumberInput& input, Stage2Effects& effects) {
-    return readRangedInput(QStringLiteral("Edi_K_t_nepl"), pointAsComma(input, effects.k_tText), floatOf,
+    return readRangedInput(rangedInputOf("Edi_K_t_nepl"), pointAsComma(input, effects.k_tText), floatOf,
                            requirePositiveLayingCoefficient);
 }
 
 double readChannelWidth_mm(const NumberInput& input, const QString& labelText, Stage2Effects& effects) {
-    return readRangedInput(QStringLiteral("Ed_ak"), pointAsComma(input, effects.akText), floatOf, nullptr, labelText);
+    return readRangedInput(rangedInputOf("Ed_ak"), pointAsComma(input, effects.akText), floatOf, nullptr, labelText);
 }
 
 std::uint16_t readChannelCount(const NumberInput& input, const QString& labelText) {
-    return toCount16(readRangedInput(QStringLiteral("Ed_nk"), input, integerOf, nullptr, labelText));
+    return toCount16(readRangedInput(rangedInputOf("Ed_nk"), input, integerOf, nullptr, labelText));
 }
 
 int readRodInsulation_mm(const NumberInput& input) {
-    return readRangedInput(QStringLiteral("Ed_a_01"), input, integerOf);
+    return readRangedInput(rangedInputOf("Ed_a_01"), input, integerOf);
 }
 
 int readRodInsulation_mm(const NumberInput& input, Stage2Effects& effects) {

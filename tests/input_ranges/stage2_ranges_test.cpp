@@ -97,8 +97,9 @@ protected:
         in.layerCaption = QString::fromStdString(test::kKuLayers) + QLatin1Char(':');
         in.channelCaption = QString::fromStdString(test::kKuChannels) + QLatin1Char(':');
         fieldOf(in, GetParam().control) = QString::fromStdString(typed);
+        const std::vector<WireRecord> catalogue{test::rectWire("APB 2,24x17", 2.24, 17, 37.6)};
         return test::press([&](Report& memo, Stage2Effects& effects) {
-            calculateKu(in, design, state, {test::rectWire("APB 2,24x17", 2.24, 17, 37.6)}, memo, effects);
+            calculateKu(in, design, state, catalogue, memo, effects);
         });
     }
 };
