@@ -2,6 +2,9 @@
 dravik_tests(explorer_tests
   explorer/explorer_support.h
   explorer/whole_design_test.cpp
+  explorer/sweep_test.cpp
+  explorer/variant_table_test.cpp
+  explorer/sweep_run_test.cpp
 )
 target_link_libraries(explorer_tests PRIVATE engine_explorer engine_wire)
 target_compile_definitions(explorer_tests PRIVATE

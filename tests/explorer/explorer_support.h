@@ -3,6 +3,7 @@
 #include "catalogues/provod_file.h"
 #include "catalogues/steel_catalogue.h"
 #include "design/winding_fields.h"
+#include "explorer/sweep.h"
 #include "explorer/whole_design.h"
 #include "magnetic/core_geometry.h"
 
@@ -104,6 +105,18 @@ inline DesignInputs windowDefaults(const char* power, const char* scheme) {
     in.hv.shapeIndex = 1;  // "cikl": the HV is laid out in round wire
     in.hv.kuTicked = ku;
     return in;
+}
+
+// The fixed part of a sweep as the windows hold it at the start of the
+// program with `power` and `scheme` chosen in Stage I.
+inline SweepBase windowBase(const char* power, const char* scheme) {
+    const DesignInputs defaults = windowDefaults(power, scheme);
+    SweepBase base;
+    base.stage1 = defaults.core;
+    base.l_01 = defaults.lv.l_01;
+    base.k_t = defaults.lv.k_t;
+    base.a_01 = defaults.lv.a_01;
+    return base;
 }
 
 }  // namespace dravik::test
