@@ -21,6 +21,7 @@ class TStalj_dobavitj_redaktirovatj;
 class TRaschet_obmotok_KU;
 class TO_programme;
 class TZigzag_parametry;
+class TVarianty;
 
 // The windows reach one another through these references, set as each
 // window is created (in this order).
@@ -33,6 +34,7 @@ struct Windows {
     TRaschet_obmotok_KU* ku = nullptr;
     TO_programme* about = nullptr;
     TZigzag_parametry* zigzag = nullptr;
+    TVarianty* varianty = nullptr;
 };
 
 // Everything one run of the program holds: the design state that Stage I

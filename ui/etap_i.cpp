@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "o_programme.h"
 #include "stalj_window.h"
+#include "varianty_window.h"
 #include "window_placement.h"
 
 #include <QApplication>
@@ -84,6 +85,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     commands->addWidget(But_EtapII, 1, 0, 1, 2);
     commands->addWidget(Button12, 1, 2);
     commands->addWidget(Button7, 1, 3);
+    commands->addWidget(But_Varianty, 2, 0, 1, 2);
     layout->addLayout(commands);
     layout->addWidget(results.group, 1);
 
@@ -181,6 +183,7 @@ void TEtapI::buildCommands() {
     Button10 = namedButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
     But_EtapII = namedButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
     But_EtapII->setEnabled(false);
+    But_Varianty = namedButton(QStringLiteral("But_Varianty"), QStringLiteral("Design variants..."), this);
     Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
 
@@ -189,6 +192,7 @@ void TEtapI::buildCommands() {
     connect(Button11, &QPushButton::clicked, this, &TEtapI::Button11Click);
     connect(Button10, &QPushButton::clicked, this, &TEtapI::Button10Click);
     connect(But_EtapII, &QPushButton::clicked, this, &TEtapI::But_EtapIIClick);
+    connect(But_Varianty, &QPushButton::clicked, this, &TEtapI::But_VariantyClick);
     connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
     connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
     connect(Button7, &QPushButton::clicked, this, [this] { context_.quit(); });
@@ -331,6 +335,13 @@ void TEtapI::But_EtapIIClick() {
     context_.windows.etapII->handOver();
     hide();
     context_.windows.etapII->show();
+}
+
+// The variants start from what the windows hold now.
+void TEtapI::But_VariantyClick() {
+    context_.windows.varianty->startFromTheWindows();
+    context_.windows.varianty->show();
+    context_.windows.varianty->raise();
 }
 
 void TEtapI::Copy_to_clipboardClick() {

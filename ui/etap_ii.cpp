@@ -366,6 +366,18 @@ void TEtapII::applyEffects(const Stage2Effects& effects) {
     if (effects.a_01Text) setTextIfChanged(Ed_a_01, *effects.a_01Text);
 }
 
+StageTwoSettings TEtapII::settings() const {
+    StageTwoSettings s;
+    s.l_01 = Ed_l_01->text();
+    s.k_t = Edi_K_t_nepl->text();
+    s.a_01 = Ed_a_01->text();
+    s.boardIndex = CB_delta->currentIndex();
+    s.cylinderBoardIndex = CB_delt->currentIndex();
+    s.materialIndex = CB__mater->currentIndex();
+    if (CB_NN_VN->currentIndex() == static_cast<int>(Winding::Lv)) s.lvLayers = Ed_n_sl->text();
+    return s;
+}
+
 void TEtapII::showWireTable() {
     SG_Sech->showWires();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -21,6 +23,17 @@ class CoreWindowDrawing;
 struct Stage2Effects;
 class Report;
 
+// What the Stage II window holds that a design made without it needs: the
+// fields the hand-over keeps (as typed), the material chosen, and the LV
+// layer count while the selector shows the LV winding.
+struct StageTwoSettings {
+    QString l_01, k_t, a_01;  // Ed_l_01, Edi_K_t_nepl, Ed_a_01
+    int boardIndex = 0;          // CB_delta
+    int cylinderBoardIndex = 0;  // CB_delt
+    int materialIndex = 0;       // CB__mater
+    std::optional<QString> lvLayers;  // Ed_n_sl
+};
+
 // Stage II: the windings of one phase. The selector says which winding the
 // inputs and the wire grid refer to (LV, HV or the compensating winding KU);
 // the calculations write their working into the results box.
@@ -36,6 +49,8 @@ public:
     // calculation needs, runs it, shows the memo and applies what it asks of
     // the window. Returns true when the KU window is to hide.
     bool calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText);
+
+    StageTwoSettings settings() const;
 
     // The wire catalogue changed ("Add wire"): show it again in the grid.
     void showWireTable();

@@ -54,6 +54,13 @@ void loadWindingDefaults(Inputs& in, Winding winding) {
 
 }  // namespace
 
+long long variantCount(const SweepRanges& r) {
+    const auto count = [](int from, int to, int step) { return step < 1 || to < from ? 0LL : (to - from) / step + 1LL; };
+    return static_cast<long long>(r.diameterItems.size()) * count(r.lcFrom_mm, r.lcTo_mm, r.lcStep_mm) *
+           count(r.cFrom_mm, r.cTo_mm, r.cStep_mm) * static_cast<long long>(r.steelIndexes.size()) *
+           static_cast<long long>(r.materialItems.size()) * count(r.layersFrom, r.layersTo, 1);
+}
+
 QString materialName(int materialItem) {
     return materialItem == kCopperItem ? QStringLiteral("Copper") : QStringLiteral("Aluminum");
 }
@@ -95,8 +102,7 @@ Sweep::Sweep(const SweepBase& base, const SweepRanges& ranges, std::vector<Steel
     lcs_ = steps(ranges.lcFrom_mm, ranges.lcTo_mm, ranges.lcStep_mm);
     cs_ = steps(ranges.cFrom_mm, ranges.cTo_mm, ranges.cStep_mm);
     layers_ = steps(ranges.layersFrom, ranges.layersTo, 1);
-    const long long size = static_cast<long long>(ranges.diameterItems.size()) * lcs_.size() * cs_.size() *
-                           ranges.steelIndexes.size() * ranges.materialItems.size() * layers_.size();
+    const long long size = variantCount(ranges);
     if (size > kMaxVariants) throw std::invalid_argument("too many variants for one sweep");
     size_ = static_cast<int>(size);
 

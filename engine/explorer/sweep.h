@@ -49,6 +49,9 @@ struct SweepBase {
     int cylinderBoardIndex = 0;   // CB_delt
 };
 
+// How many variants `ranges` make: none when a range is empty.
+long long variantCount(const SweepRanges& ranges);
+
 // One variant of the sweep: its place in the sweep and its choices.
 struct Variant {
     int index = 0;

@@ -1,0 +1,99 @@
+#include "explorer/sweep_inputs.h"
+
+#include "common/command_error.h"
+#include "common/input_range.h"
+#include "common/number_text.h"
+#include "common/runtime_texts.h"
+#include "design/input_ranges.h"
+
+namespace dravik {
+namespace {
+
+// The explorer's fields: lengths within the range of the Stage I field they
+// stand for, steps of at least 1 mm, LV layers as Ed_n_sl, prices and factors
+// not negative.
+constexpr InputRange kStep{1, true, 5000, "at least 1 and at most 5000"};
+constexpr InputRange kPrice{0, true, 1e9, "0 to 1000000000"};
+
+int readWhole(const QString& text, const InputRange& range, const FieldName& field) {
+    const int value = readField(field.control, [&] { return parseInt(text); });
+    requireInRange(value, range, field, text);
+    return value;
+}
+
+double readPrice(const QString& text, const FieldName& field) {
+    const double value = readField(field.control, [&] { return parseFloat(text); });
+    requireInRange(value, kPrice, field, text);
+    return value;
+}
+
+FieldName field(const char* control, const char* caption) {
+    return {QString::fromLatin1(control), QString::fromUtf8(caption)};
+}
+
+// A range whose end lies below its start is refused at its end.
+void requireOrdered(int from, int to, const QString& toText, const FieldName& toField) {
+    if (to >= from) return;
+    throw CommandError(outOfRangeText(toField.caption, QStringLiteral("at least %1").arg(from), toText),
+                       toField.control);
+}
+
+}  // namespace
+
+SweepRanges readSweepRanges(const SweepTexts& t) {
+    SweepRanges r;
+    const int from = std::min(t.diameterFrom, t.diameterTo);
+    const int to = std::max(t.diameterFrom, t.diameterTo);
+    for (int position = from; position <= to && position < static_cast<int>(t.offeredDiameters.size()); ++position) {
+        if (position >= 0) r.diameterItems.push_back(t.offeredDiameters[static_cast<size_t>(position)]);
+    }
+
+    const InputRange& length = rangedInputOf("Ed_Lc").range;
+    r.lcFrom_mm = readWhole(t.lcFrom, length, field("Ed_Lc_ot", "lс from, mm"));
+    const FieldName lcTo = field("Ed_Lc_do", "lс to, mm");
+    r.lcTo_mm = readWhole(t.lcTo, length, lcTo);
+    requireOrdered(r.lcFrom_mm, r.lcTo_mm, t.lcTo, lcTo);
+    r.lcStep_mm = readWhole(t.lcStep, kStep, field("Ed_Lc_shag", "lс step, mm"));
+
+    const InputRange& spacing = rangedInputOf("Ed_C").range;
+    r.cFrom_mm = readWhole(t.cFrom, spacing, field("Ed_C_ot", "C from, mm"));
+    const FieldName cTo = field("Ed_C_do", "C to, mm");
+    r.cTo_mm = readWhole(t.cTo, spacing, cTo);
+    requireOrdered(r.cFrom_mm, r.cTo_mm, t.cTo, cTo);
+    r.cStep_mm = readWhole(t.cStep, kStep, field("Ed_C_shag", "C step, mm"));
+
+    const InputRange& layers = rangedInputOf("Ed_n_sl").range;
+    r.layersFrom = readWhole(t.layersFrom, layers, field("Ed_n_sl_ot", "LV layers from"));
+    const FieldName layersTo = field("Ed_n_sl_do", "LV layers to");
+    r.layersTo = readWhole(t.layersTo, layers, layersTo);
+    requireOrdered(r.layersFrom, r.layersTo, t.layersTo, layersTo);
+
+    r.steelIndexes = t.steelIndexes;
+    if (r.diameterItems.empty()) {
+        throw CommandError(QStringLiteral("Choose the diameters of rod"), QStringLiteral("CB_D_ot"));
+    }
+    if (r.steelIndexes.empty()) throw CommandError(QString::fromUtf8(texts::kChooseSteel), QStringLiteral("CLB_Stali"));
+    r.materialItems = t.materialItems;
+    if (r.materialItems.empty()) {
+        throw CommandError(QStringLiteral("Choose Aluminum, Copper or both"), QStringLiteral("ChB_Aljuminij"));
+    }
+    const long long count = variantCount(r);
+    if (count > kMaxVariants) {
+        throw CommandError(QStringLiteral("The ranges make %1 variants; at most %2 are calculated at once")
+                               .arg(count)
+                               .arg(kMaxVariants));
+    }
+    return r;
+}
+
+Prices readPrices(const SweepTexts& t) {
+    Prices p;
+    p.steel_per_kg = readPrice(t.steelPrice, field("Ed_Cena_stali", "Steel per kg"));
+    p.copper_per_kg = readPrice(t.copperPrice, field("Ed_Cena_medi", "Copper per kg"));
+    p.aluminium_per_kg = readPrice(t.aluminiumPrice, field("Ed_Cena_aljuminija", "Aluminium per kg"));
+    p.A_per_W = readPrice(t.A, field("Ed_Koef_A", "A per W of P0"));
+    p.B_per_W = readPrice(t.B, field("Ed_Koef_B", "B per W of Pk"));
+    return p;
+}
+
+}  // namespace dravik
