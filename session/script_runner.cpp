@@ -1,5 +1,7 @@
 #include "script_runner.h"
 
+#include "control_names.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,17 +20,6 @@
 
 namespace dravik {
 namespace {
-
-// Splits "WORD REST": the rest is everything after one separating blank.
-std::pair<QString, QString> firstWord(const QString& text) {
-    const qsizetype blank = text.indexOf(QLatin1Char(' '));
-    if (blank < 0) return {text, QString()};
-    return {text.left(blank), text.mid(blank + 1)};
-}
-
-QString qualifiedName(const QWidget* window, const QWidget* control) {
-    return control == window ? window->objectName() : window->objectName() + QLatin1Char('.') + control->objectName();
-}
 
 // The user enters a field, then types: focus first, then the text.
 void typeInto(QLineEdit* edit, const QString& text) {
@@ -124,28 +115,12 @@ void ScriptRunner::write(const QString& text) {
 }
 
 QWidget* ScriptRunner::find(const Line& line, const QString& name) {
-    QString formName;
-    QString controlName = name;
-    const qsizetype dot = name.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        formName = name.left(dot);
-        controlName = name.mid(dot + 1);
-    }
-    std::vector<std::pair<QWidget*, QWidget*>> candidates;  // window, control
-    for (QWidget* window : windows_) {
-        if (!formName.isEmpty() && window->objectName() != formName) continue;
-        if (formName.isEmpty() && window->objectName() == controlName) candidates.emplace_back(window, window);
-        for (QWidget* child : window->findChildren<QWidget*>(controlName)) candidates.emplace_back(window, child);
-    }
-    if (candidates.size() == 1) return candidates.front().second;
-    if (candidates.empty()) {
-        scriptError(line, QStringLiteral("unknown name \"%1\"").arg(name));
+    const NameLookup lookup = lookUpName(windows_, name);
+    if (!lookup.problem.isEmpty()) {
+        scriptError(line, lookup.problem);
         return nullptr;
     }
-    QStringList names;
-    for (const auto& [window, control] : candidates) names.append(qualifiedName(window, control));
-    scriptError(line, QStringLiteral("the name \"%1\" is not unique: %2").arg(name, names.join(QStringLiteral(", "))));
-    return nullptr;
+    return lookup.found.control;
 }
 
 bool ScriptRunner::set(const Line& line, const QString& name, const QString& text) {
