@@ -21,10 +21,15 @@
 namespace dravik {
 namespace {
 
+// The user enters a control by clicking into it before using it.
+void enter(QWidget* control) {
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(control, &focusIn);
+}
+
 // The user enters a field, then types: focus first, then the text.
 void typeInto(QLineEdit* edit, const QString& text) {
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &focusIn);
+    enter(edit);
     edit->selectAll();
     if (text.isEmpty()) {
         edit->del();
@@ -134,6 +139,7 @@ bool ScriptRunner::set(const Line& line, const QString& name, const QString& tex
         bool ok = false;
         const int value = text.trimmed().toInt(&ok);
         if (!ok) return scriptError(line, QStringLiteral("\"%1\" is not a whole number").arg(text));
+        enter(spin);
         spin->setValue(value);
     } else {
         return scriptError(line, QStringLiteral("\"%1\" takes no typed text").arg(name));
@@ -147,6 +153,7 @@ bool ScriptRunner::choose(const Line& line, const QString& name, const QString& 
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         const int index = combo->findText(text, Qt::MatchExactly);
         if (index < 0) return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\"").arg(name, text));
+        enter(combo);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
         emit combo->textActivated(combo->itemText(index));
@@ -195,8 +202,10 @@ bool ScriptRunner::pick(const Line& line, const QString& name, const QString& ro
     if (!ok || row < 0 || row >= grid->model()->rowCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no row \"%2\"").arg(name, rowText));
     }
-    // A click: the row becomes the current one, then the view reports the click.
+    // A click: the mouse goes down on the row, the row becomes the current
+    // one, then the view reports the click.
     const QModelIndex cell = grid->model()->index(row, 0);
+    emit grid->pressed(cell);
     {
         const QSignalBlocker blockView(grid);
         const QSignalBlocker blockSelection(grid->selectionModel());
