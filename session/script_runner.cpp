@@ -1,6 +1,7 @@
 #include "script_runner.h"
 
 #include "control_names.h"
+#include "document_commands.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -105,10 +106,16 @@ bool ScriptRunner::perform(const Line& line) {
     if (line.command == QLatin1String("cell")) return cell(line, name, rest);
     if (line.command == QLatin1String("print")) return print(line, name);
     if (line.command == QLatin1String("state")) return state(line, name);
+    if (documents_ && (line.command == QLatin1String("save") || line.command == QLatin1String("open") ||
+                       line.command == QLatin1String("export"))) {
+        return document(line);
+    }
     return scriptError(line, QStringLiteral("unknown command \"%1\"").arg(line.command));
 }
 
 bool ScriptRunner::scriptError(const Line& line, const QString& what) {
+    problemLine_ = line.number;
+    problem_ = what;
     problems_ << QStringLiteral("script error at line %1: %2").arg(line.number).arg(what) << '\n';
     problems_.flush();
     return false;
@@ -283,6 +290,20 @@ bool ScriptRunner::state(const Line& line, const QString& name) {
     if (auto* radio = qobject_cast<QRadioButton*>(control)) text += QStringLiteral(" checked=%1").arg(radio->isChecked() ? 1 : 0);
     if (auto* combo = qobject_cast<QComboBox*>(control)) text += QStringLiteral(" items=%1").arg(combo->count());
     write(text);
+    return true;
+}
+
+// FILE is the rest of the line, relative to the current folder. A file that
+// cannot be read or written is an error line; the run goes on.
+bool ScriptRunner::document(const Line& line) {
+    if (line.rest.isEmpty()) return scriptError(line, QStringLiteral("\"%1\" needs a file name").arg(line.command));
+    if (line.command == QLatin1String("save")) {
+        documents_->save(line.rest);
+    } else if (line.command == QLatin1String("open")) {
+        documents_->open(line.rest);
+    } else {
+        documents_->exportReport(line.rest);
+    }
     return true;
 }
 
