@@ -2,6 +2,7 @@
 
 #include "catalogue_folder.h"
 #include "command_line.h"
+#include "document_menus.h"
 #include "documents.h"
 #include "messages.h"
 #include "platform_noise.h"
@@ -79,8 +80,8 @@ int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
 
     dravik::DialogMessages dialogs;
     dravik::Documents documents(sessionSettings(commandLine), dialogs);
-    documents.quit = [] { QApplication::quit(); };
-    documents.session().mainWindow()->show();
+    dravik::DocumentMenus menus(documents);
+    menus.start(commandLine.designFile.value_or(QString()));
     return QApplication::exec();
 }
 

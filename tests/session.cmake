@@ -6,6 +6,7 @@ dravik_tests(session_tests
   session/session_support.h session/session_support.cpp
   session/recorder_test.cpp
   session/design_round_trip_test.cpp
+  session/document_menus_test.cpp
   ${PROJECT_SOURCE_DIR}/app/platform_noise.cpp
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
 )

@@ -62,6 +62,12 @@ inline constexpr const char* kDesignChangesCatalogues =
 inline constexpr const char* kCataloguesDiffer =
     "%1 differs from the one the design %2 was made with: results may differ because the catalogues changed";
 
+// Questions of the desktop; %1 the design, %2 the lines that would change a catalogue.
+inline constexpr const char* kUnsavedChanges = "The design %1 has changes that are not saved. Save them?";
+inline constexpr const char* kCatalogueQuestion =
+    "The design %1 adds, changes or removes wires or steels in the catalogues:\n%2\n\n"
+    "Make these changes to the catalogues, or open the design without them?";
+
 // Reports; %1 is the report's file, %2 the system's reason.
 inline constexpr const char* kReportNotWritten = "Cannot write the report %1: %2";
 inline constexpr const char* kReportFormat = "Cannot write the report %1: a report is a .pdf, .html or .txt file";
