@@ -57,10 +57,9 @@ QStringList memo(Session& session, const char* name) {
 // A drawing widget painted into the rectangle: the painter is scaled so
 // that the widget's own painting fills it.
 DrawingPaint widgetDrawing(const QString& caption, QWidget* widget) {
-    // A drawing whose window was never shown has not been laid out yet.
-    if (!widget->window()->testAttribute(Qt::WA_WState_Visible) && widget->size() != widget->sizeHint()) {
-        widget->resize(widget->sizeHint());
-    }
+    // A drawing whose window was never shown has not been laid out yet; its
+    // layout sets its size when the window first shows.
+    if (!widget->testAttribute(Qt::WA_Resized)) widget->resize(widget->sizeHint());
     const QSizeF size = widget->size();
     return {caption, size, [widget, size](QPainter& painter, const QRectF& target) {
                 painter.save();
@@ -121,8 +120,10 @@ std::vector<DrawingPaint> reportDrawings(Session& session) {
             drawings.push_back(widgetDrawing(QString::fromUtf8(drawing.caption), widget));
         }
     }
-    // The drawing classes carry no meta-object, so they are told by their C++ type.
-    if (auto* stageTwo = named<QWidget>(session, "EtapII")) {
+    // The windings are drawn once Stage II has calculated something. The
+    // drawing classes carry no meta-object, so they are told by their C++ type.
+    auto* stageTwo = named<QWidget>(session, "EtapII");
+    if (stageTwo && !memo(session, "EtapII.Memo_Rez_ob").isEmpty()) {
         for (QWidget* child : stageTwo->findChildren<QWidget*>()) {
             if (auto* coreWindow = dynamic_cast<CoreWindowDrawing*>(child)) {
                 drawings.push_back(widgetDrawing(QStringLiteral("The core window with the windings"), coreWindow));
