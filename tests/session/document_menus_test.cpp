@@ -3,6 +3,7 @@
 #include "session.h"
 #include "session/session_support.h"
 
+#include <QFile>
 #include <QMenuBar>
 #include <QTest>
 
@@ -73,6 +74,17 @@ TEST_F(DesktopDocuments, TitlesAndMenusFollowTheDesign) {
     QPointer<QWidget> old(stageOne);
     QTest::qWait(10);
     EXPECT_TRUE(old.isNull());
+
+    // Ctrl+S saves a design that has its file.
+    run(documents.session(), "set Ed_C 310\n");
+    EXPECT_TRUE(reopened->isWindowModified());
+    reopened->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(reopened));
+    QTest::keyClick(reopened, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(reopened->isWindowModified());
+    QFile saved(filePath(QStringLiteral("core.dravik")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("set Ed_C 310\n# end of design"));
 }
 
 }  // namespace
