@@ -1,6 +1,7 @@
 #include "recorder.h"
 
 #include "control_names.h"
+#include "controls.h"
 #include "design_actions.h"
 
 #include <QAbstractButton>
@@ -15,20 +16,6 @@
 
 namespace dravik {
 namespace {
-
-// The user entering a control: a click, Tab or a shortcut. Focus coming back
-// with a window, or after a message box, is not.
-bool enteredByUser(const QEvent* event) {
-    switch (static_cast<const QFocusEvent*>(event)->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isUserInput(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress ||
@@ -175,7 +162,7 @@ bool Recorder::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::FocusIn) {
-        if (enteredByUser(event)) beforeAction(control);
+        if (enteredByUser(static_cast<const QFocusEvent*>(event))) beforeAction(control);
     } else if (isUserInput(event->type()) && !qobject_cast<QLineEdit*>(control)) {
         beforeAction(control);
     }

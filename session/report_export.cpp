@@ -20,12 +20,14 @@
 namespace dravik {
 namespace {
 
-// The rated data as the title block shows it, from the Stage I fields.
-struct RatedField {
+// A control of the windows, by its script name, and what the report calls it.
+struct Captioned {
     const char* caption;
     const char* name;
 };
-constexpr std::array<RatedField, 6> kRatedFields{{
+
+// The rated data as the title block shows it, from the Stage I fields.
+constexpr std::array<Captioned, 6> kRatedFields{{
     {"Rated power S, kVA", "EtapI.CB_Snom"},
     {"Uhv, kV", "EtapI.CB_Uvn"},
     {"Ulv, kV", "EtapI.CB_Un"},
@@ -34,12 +36,8 @@ constexpr std::array<RatedField, 6> kRatedFields{{
     {"Diameter of rod, m", "EtapI.CB_Dnom"},
 }};
 
-// The drawings Stage I shows, by name; the core window of Stage II has none.
-struct NamedDrawing {
-    const char* caption;
-    const char* name;
-};
-constexpr std::array<NamedDrawing, 2> kStageOneDrawings{{
+// The drawings Stage I shows; the core window of Stage II has no name.
+constexpr std::array<Captioned, 2> kStageOneDrawings{{
     {"Section of the rod", "EtapI.Image1"},
     {"The magnetic core", "EtapI.Image2"},
 }};
@@ -102,7 +100,7 @@ ReportContents reportContents(Session& session) {
     contents.title.program = QStringLiteral("Dravik " DRAVIK_VERSION);
     contents.title.made = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     contents.title.design = session.displayName();
-    for (const RatedField& field : kRatedFields) {
+    for (const Captioned& field : kRatedFields) {
         if (const auto* list = named<QComboBox>(session, field.name)) {
             contents.title.rated.emplace_back(QString::fromUtf8(field.caption), list->currentText());
         }
@@ -115,7 +113,7 @@ ReportContents reportContents(Session& session) {
 
 std::vector<DrawingPaint> reportDrawings(Session& session) {
     std::vector<DrawingPaint> drawings;
-    for (const NamedDrawing& drawing : kStageOneDrawings) {
+    for (const Captioned& drawing : kStageOneDrawings) {
         if (auto* widget = named<QWidget>(session, drawing.name)) {
             drawings.push_back(widgetDrawing(QString::fromUtf8(drawing.caption), widget));
         }
