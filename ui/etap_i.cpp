@@ -6,6 +6,7 @@
 #include "common/runtime_texts.h"
 #include "controls.h"
 #include "drawings/core_drawing.h"
+#include "drawings/field_feeds.h"
 #include "drawings/section_drawing.h"
 #include "etap_ii.h"
 #include "iarmo_razmery.h"
@@ -63,6 +64,8 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     section->setObjectName(QStringLiteral("Image1"));
     auto* core = new CoreDrawing(this);
     core->setObjectName(QStringLiteral("Image2"));
+    Image2 = core;
+    feedRodSection(*section, {Ed_C, Ed_Lc, Ed_A, Ed_a, CB_Dnom->lineEdit()});
 
     auto* top = new QHBoxLayout;
     top->addWidget(input);
@@ -187,6 +190,10 @@ void TEtapI::buildCommands() {
     connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
     connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
     connect(Button7, &QPushButton::clicked, this, [this] { context_.quit(); });
+}
+
+void TEtapI::followYokeWindow(const TIarmo_razmery& yoke) {
+    feedCoreViews(*Image2, {Ed_C, Ed_Lc, Ed_A, Ed_a, CB_Dnom->lineEdit()}, yoke.widthField(0));
 }
 
 void TEtapI::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,8 @@ class QSpinBox;
 namespace dravik {
 
 struct AppContext;
+class CoreDrawing;
+class TIarmo_razmery;
 
 // Stage I: the magnetic circuit. Holds the core sizes, the rated data
 // choices and the steel, runs the calculation and hands over to Stage II.
@@ -23,6 +25,9 @@ public:
     // Filled by the steel catalogue when the steel window is created.
     QComboBox* steelList() const { return CB_M_st; }
     QLineEdit* tapStepsField() const { return Ed_num_h_U; }
+
+    // The core views take the yoke height from the yoke window, made after this one.
+    void followYokeWindow(const TIarmo_razmery& yoke);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +74,7 @@ private:
     QPushButton* Copy_to_clipboard = nullptr;
     QPushButton* Button12 = nullptr;
     QPushButton* Button7 = nullptr;
+    CoreDrawing* Image2 = nullptr;
 };
 
 }  // namespace dravik

@@ -113,7 +113,8 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     auto* drawings = new QWidget;
     auto* drawingRow = new QHBoxLayout(drawings);
     drawingRow->addWidget(new ConductorLayoutDrawing(drawings));
-    drawingRow->addWidget(new CoreWindowDrawing(drawings));
+    coreWindowDrawing_ = new CoreWindowDrawing(drawings);
+    drawingRow->addWidget(coreWindowDrawing_);
     auto* drawingArea = new QScrollArea(this);
     drawingArea->setObjectName(QStringLiteral("ScrollBox_Drawings"));
     drawingArea->setWidget(drawings);
@@ -363,6 +364,7 @@ Stage2Effects TEtapII::runCalculation(const std::function<void(Report&, Stage2Ef
             showReport(Memo_Rez_ob, memo);
             showShortCircuitCheck();
             applyEffects(effects);
+            coreWindowDrawing_->showWindow(coreWindowFromState(context_.design, context_.stage2, ChB_KU->isChecked()));
         });
     return effects;
 }
@@ -407,6 +409,7 @@ void TEtapII::handOver() {
     showShortCircuitCheck();
     resetSearch();
     ChB_KU->setChecked(true);
+    coreWindowDrawing_->showWindow(std::nullopt);
 
     showWindingCaptions(Winding::Ku);
     loadWindingDefaults(Winding::Ku);

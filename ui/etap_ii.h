@@ -16,6 +16,7 @@ namespace dravik {
 
 struct AppContext;
 class WireGrid;
+class CoreWindowDrawing;
 struct Stage2Effects;
 class Report;
 
@@ -124,6 +125,7 @@ private:
     QPushButton* BitBtn2 = nullptr;
     QPushButton* ButtonExcelIn = nullptr;
     QPushButton* ButtonExcelOut = nullptr;
+    CoreWindowDrawing* coreWindowDrawing_ = nullptr;
 };
 
 }  // namespace dravik

@@ -1,6 +1,7 @@
 #include "iarmo_razmery.h"
 
 #include "controls.h"
+#include "drawings/field_feeds.h"
 #include "drawings/section_drawing.h"
 #include "window_placement.h"
 
@@ -33,6 +34,7 @@ TIarmo_razmery::TIarmo_razmery() {
     Button1 = namedButton(QStringLiteral("Button1"), QStringLiteral("Enter into the calculation of the size of the yoke"), this);
     fields->addWidget(Button1, 8, 0, 1, 4);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+    feedYokeSection(*drawing, Ed_B, Ed_b);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(drawing);

@@ -30,6 +30,7 @@ WindowSet::WindowSet(AppContext& context) {
     w.etapII = adopt(std::make_unique<TEtapII>(context), owned_, order_);
     w.provod = adopt(std::make_unique<TProvod_dobavitj>(context), owned_, order_);
     w.iarmo = adopt(std::make_unique<TIarmo_razmery>(), owned_, order_);
+    w.etapI->followYokeWindow(*w.iarmo);
     w.stalj = adopt(std::make_unique<TStalj_dobavitj_redaktirovatj>(context), owned_, order_);
     w.ku = adopt(std::make_unique<TRaschet_obmotok_KU>(context), owned_, order_);
     w.about = adopt(std::make_unique<TO_programme>(), owned_, order_);

@@ -124,6 +124,17 @@ struct WindingReportState {
     std::uint16_t w_z1 = 0, w_z2 = 0;
 };
 
+// Whether each winding fitted where its calculation checked it: unset until
+// the check is reached. A calculation forgets the checks of its own winding
+// and of the windings laid round it, so what is set belongs to the windings
+// of the current work; the core window's drawing marks a misfit in red.
+struct FitChecks {
+    std::optional<bool> ku_on_rod;     // l_ku within the rod less 2·l_01
+    std::optional<bool> lv_on_rod;     // l_lv within the rod less 2·l_01
+    std::optional<bool> hv_on_rod;     // l_hv within the rod less 2·l_02
+    std::optional<bool> hv_in_window;  // D2od within C − a22
+};
+
 // Everything Stage II keeps between presses: the window's selection and
 // progress flags, and each winding's results.
 struct Stage2State {
@@ -155,6 +166,7 @@ struct Stage2State {
     HvState hv;
     KuState ku;
     WindingReportState report;
+    FitChecks fit;
     // The short-circuit check of the last "Calculation HV" that ended with
     // the winding report; empty until then and once the windings change.
     std::optional<ShortCircuitFigures> short_circuit;

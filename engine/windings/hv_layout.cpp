@@ -71,10 +71,12 @@ bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo)
 
     if (static_cast<double>(rodRoomWholeMm(design.Lc_razm, hv.l_02)) > hv.l_hv) {
         memo.add(QStringLiteral("HV winding is placed on the axis"));
+        state.fit.hv_on_rod = true;
         return true;
     }
     memo.add(QStringLiteral(
         "HV winding is not placed on the axis! Select a different combination of parallel sections and coils of wire!"));
+    state.fit.hv_on_rod = false;
     state.hv_manual_par = true;
     return false;
 }
@@ -132,8 +134,10 @@ bool checkHvWindowWidth(const DesignState& design, Stage2State& state, Report& m
         memo.add(QStringLiteral(
             "HV winding is placed on the window width. Calculation of LV and HV winding is complete."));
         state.hv_done = true;
+        state.fit.hv_in_window = true;
         return true;
     }
+    state.fit.hv_in_window = false;
     memo.add(QStringLiteral("Condition D2od<=C-a22, мм ") + formatF3(hv.D2od) + QStringLiteral(">") + formatF3(limit));
     memo.add(QStringLiteral(
         "HV winding no company on the window width! Please choose another combination sectional area of the wire and parallel loop!"));

@@ -110,6 +110,7 @@ void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& sta
         memo.add(QStringLiteral("Calculate the LV winding first!"));
         return;
     }
+    state.fit.hv_on_rod = state.fit.hv_in_window = std::nullopt;
     takeCylinderBoard(in.cylinderBoardIndex, state.hv);
     if (!takeInsulationDistances(design, state.hv, memo)) return;
     countCylinderLayers(state.hv, memo);

@@ -284,12 +284,14 @@ void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& sta
                  const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
     state.ku.I_ku = kuCurrent_A(in, design);
     if (!mayProceed(in.material, state, memo)) return;
+    state.fit = {};  // the KU is laid afresh, and every winding round it
     memo.clear();
     turnsAndSection(in.material, design, state, memo);
     layersAndTurnHeight(in, design, state, memo);
     if (!chooseConductor(in, state, catalogue, memo, effects)) return;
     const bool fits = fitsOnRod(design, state, memo, effects);
     radialBuildUp(in, design, state, memo);
+    state.fit.ku_on_rod = fits;  // with its diameters, so the KU can be drawn
 
     // Only a KU that fits the rod is one the LV winding may be laid round.
     if (fits) state.ku_done = true;

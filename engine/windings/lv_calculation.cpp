@@ -45,6 +45,7 @@ void calculateLv(const LvInputs& in, DesignState& design, Stage2State& state,
     // From here on the press replaces the LV winding: until it fits again,
     // the HV must not be laid round the one that was there before.
     state.lv_done = false;
+    state.fit.lv_on_rod = state.fit.hv_on_rod = state.fit.hv_in_window = std::nullopt;  // the KU stays
     calculateLvConductor(in, design, state, catalogue, memo, effects);
 }
 

@@ -185,6 +185,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     memo.add(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: ") +
              formatF3(room_mm));
     if (lv.l_lv > room_mm) {
+        state.fit.lv_on_rod = false;
         memo.add(QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
                                 "number of parallel wires of wire turns!"));
         state.manual_par = true;
@@ -192,6 +193,7 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
         return false;
     }
     memo.add(QStringLiteral("LV winding is placed on the axis"));
+    state.fit.lv_on_rod = true;
     state.manual_par = false;
     return true;
 }

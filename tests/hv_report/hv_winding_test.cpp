@@ -77,6 +77,8 @@ TEST(HvWinding, DesignThatFitsEndsWithTheWindingReport) {
                   "The number of loop between terminals HV winding:", "A-1=Wвн+2*Wр"}));
     EXPECT_EQ(run.memo.last(), "1000+-2*25=950");
     EXPECT_TRUE(c.state.hv_done);
+    EXPECT_EQ(c.state.fit.hv_on_rod, true);
+    EXPECT_EQ(c.state.fit.hv_in_window, true);
     EXPECT_FALSE(c.state.hv_manual_par);
     EXPECT_EQ(c.state.hv.hv_wire, c.catalogue[2]);
     EXPECT_DOUBLE_EQ(c.state.lv.a_k, 4.0);
@@ -94,6 +96,7 @@ TEST(HvWinding, WindingWiderThanTheWindowAsksForAnotherConductor) {
                                         "sectional area of the wire and parallel loop!"}));
     EXPECT_TRUE(c.state.hv_manual_par);
     EXPECT_FALSE(c.state.hv_done);
+    EXPECT_EQ(c.state.fit.hv_in_window, false);
 }
 
 // W = 1033 + 2·25 = 1083 turns; Round(500/4.6) = 109 per layer gives
@@ -105,6 +108,7 @@ TEST(HvWinding, RemainderTurnsGoIntoWholeLayers) {
     c.state.lv.k_t = 1.0;
     c.state.hv_wire_picked = true;
     c.state.chosen_wire = roundWire("Aluminum", 4.2, 13.85, 0.4);
+    c.state.fit.hv_in_window = true;  // left by an earlier run
     const HvRun run = calculate(c);
     EXPECT_EQ(block(run.memo, "Estimated number of loop in one layer HV winding, 109", 6),
               (std::vector<std::string>{
@@ -115,6 +119,8 @@ TEST(HvWinding, RemainderTurnsGoIntoWholeLayers) {
                   kNotPlaced}));
     EXPECT_EQ(run.memo.last().toStdString(), kNotPlaced);
     EXPECT_DOUBLE_EQ(c.state.hv.r_extra, 3.0);
+    EXPECT_EQ(c.state.fit.hv_on_rod, false);
+    EXPECT_FALSE(c.state.fit.hv_in_window.has_value());  // a stale check of an earlier run is forgotten
     EXPECT_TRUE(c.state.hv_manual_par);
     EXPECT_EQ(run.effects.parallelSpinEnabled, true);  // the grid pick hands SE_a to the user
     EXPECT_FALSE(run.effects.catalogueControlsEnabled.has_value());

@@ -217,6 +217,7 @@ TEST_F(KuWinding, RodCheckIsInclusiveAndOnlyAFittingKuIsDone) {
         EXPECT_EQ(memo.lines().mid(12, 2), placement);
         EXPECT_EQ(memo.size(), 20);  // the diameters follow either way
         EXPECT_EQ(state.ku_done, fits);
+        EXPECT_EQ(state.fit.ku_on_rod, fits);
         EXPECT_EQ(state.ku_manual_par, !fits);
         EXPECT_TRUE(effects.hideKuWindow);
         EXPECT_EQ(effects.calculateHvEnabled, false);

@@ -135,8 +135,13 @@ TEST(LvCalculationStart, AWindingThatNoLongerFitsIsNotDone) {
     Report memo;
     Stage2Effects effects;
     const std::vector<WireRecord> catalogue{test::rectWire("APB 7,1x12", 7.1, 12, 84)};
+    state.fit = {true, true, true, true};  // a KU, and an HV round the LV about to be replaced
     calculateLv(in, design, state, catalogue, memo, effects);
     ASSERT_TRUE(state.lv_done);
+    EXPECT_EQ(state.fit.ku_on_rod, true);
+    EXPECT_EQ(state.fit.lv_on_rod, true);
+    EXPECT_FALSE(state.fit.hv_on_rod.has_value());
+    EXPECT_FALSE(state.fit.hv_in_window.has_value());
 
     // 28 turns a layer of a 14 mm strip: 29 x 14 x 1.03 = 418.18 mm on 370 mm of rod.
     state.chosen_wire = test::rectWire("APB 2x14", 2, 14, 27.6);
@@ -146,6 +151,7 @@ TEST(LvCalculationStart, AWindingThatNoLongerFitsIsNotDone) {
     EXPECT_EQ(memo.last(), QStringLiteral("ОLV winding axis is not available! Select a different combination of size "
                                           "and number of parallel wires of wire turns!"));
     EXPECT_FALSE(state.lv_done);
+    EXPECT_EQ(state.fit.lv_on_rod, false);
 }
 
 }  // namespace

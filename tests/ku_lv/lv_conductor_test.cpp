@@ -148,6 +148,7 @@ TEST_F(LvConductor, WindingAsHighAsTheRoomFits) {
                                                           "turns!"));
         EXPECT_EQ(memo.size(), fits ? 23 : 17);
         EXPECT_EQ(state.lv_done, fits);
+        EXPECT_EQ(state.fit.lv_on_rod, fits);
         EXPECT_EQ(state.manual_par, !fits);
         EXPECT_EQ(effects.calculateHvEnabled, false);
     }

@@ -1,7 +1,9 @@
 #include "drawings/core_drawing.h"
 
+#include "drawings/core_views_picture.h"
 #include "drawings/dimension_marks.h"
 #include "drawings/palette.h"
+#include "drawings/scene_painting.h"
 
 #include <QPainter>
 
@@ -9,10 +11,18 @@ namespace dravik {
 
 CoreDrawing::CoreDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(300, 340); }
 
+void CoreDrawing::showCore(std::optional<CoreViews> core) {
+    core_ = std::move(core);
+    update();
+}
+
 void CoreDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
+    DesignPicture design;
+    if (core_) design = [this](QPainter& painter, const QRectF& area) { paintCoreViews(painter, area, *core_); };
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+}
+
+void CoreDrawing::paintExplanation(QPainter& painter) {
     setDrawingFont(painter, 13);
 
     const QColor& steel = palette::kSteel;
@@ -32,8 +42,10 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
         painter.fillRect(QRectF(x + rodWidth, top + yokeHeight + 12, 18, windowHeight - 24), coil);
     }
     painter.drawRect(QRectF(left, top, coreWidth, 2 * yokeHeight + windowHeight));
-    dimensionLine(painter, {left + pitch - 30, top + yokeHeight}, {left + pitch - 30, top + yokeHeight + windowHeight},
-              QStringLiteral("lс"), {left + pitch - 52, top + yokeHeight + windowHeight / 2});
+    // lс in the second window, Cос in the first, so that their labels stay apart.
+    dimensionLine(painter, {left + 2 * pitch - 30, top + yokeHeight},
+                  {left + 2 * pitch - 30, top + yokeHeight + windowHeight}, QStringLiteral("lс"),
+                  {left + 2 * pitch - 52, top + yokeHeight + windowHeight / 2});
     dimensionLine(painter, {left + coreWidth + 10, top + yokeHeight + 12},
               {left + coreWidth + 10, top + yokeHeight + windowHeight - 12}, QStringLiteral("hс"),
               {left + coreWidth + 14, top + yokeHeight + windowHeight / 2});

@@ -1,17 +1,18 @@
 #include "drawings/core_window_drawing.h"
 
+#include "drawings/core_window_picture.h"
 #include "drawings/dimension_marks.h"
 #include "drawings/palette.h"
+#include "drawings/scene_painting.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace dravik {
 namespace {
 
 using palette::kSteel;
 const QColor& kLv = palette::kLvWinding;
-const QColor kHv(190, 160, 215);
+const QColor& kHv = palette::kHvWinding;
 const QColor kBoard(120, 90, 50);
 
 // Horizontal positions across the window, in pixels, rod face outwards.
@@ -43,31 +44,24 @@ struct Along {
     double hvTop() const { return yokeFace + l02; }
 };
 
-// A zig-zag break line across the bottom: the window goes on below.
-void breakLine(QPainter& painter, double left, double right, double y) {
-    QPainterPath path(QPointF(left, y));
-    const double mid = (left + right) / 2;
-    path.lineTo(mid - 6, y);
-    path.lineTo(mid - 2, y - 6);
-    path.lineTo(mid + 2, y + 6);
-    path.lineTo(mid + 6, y);
-    path.lineTo(right, y);
-    painter.save();
-    painter.setPen(QPen(Qt::black, 0.8));
-    painter.drawPath(path);
-    painter.restore();
-}
-
 void board(QPainter& painter, const QRectF& area) { painter.fillRect(area, kBoard); }
 
 }  // namespace
 
 CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(460, 320); }
 
+void CoreWindowDrawing::showWindow(std::optional<CoreWindow> window) {
+    window_ = std::move(window);
+    update();
+}
+
 void CoreWindowDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
+    DesignPicture design;
+    if (window_) design = [this](QPainter& painter, const QRectF& area) { paintCoreWindow(painter, area, *window_); };
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+}
+
+void CoreWindowDrawing::paintExplanation(QPainter& painter) {
     const Across x;
     const Along y;
     const double right = x.nextHvIn() + x.a2 * 0.7;

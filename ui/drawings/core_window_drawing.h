@@ -1,6 +1,9 @@
 #pragma once
 
+#include "drawings/geometry/core_window_geometry.h"
+
 #include <QWidget>
+#include <optional>
 
 namespace dravik {
 
@@ -12,14 +15,22 @@ namespace dravik {
 // a22 (between the HV windings of two phases, with the barrier δ22). Along
 // the rod: l01 and l02 from the LV and HV windings to the yoke, lc1 and lc2
 // by which the cylinders stand out beyond the windings, δsh the washer
-// under the yoke.
+// under the yoke. Given the windings calculated, it draws them to scale in
+// the window of the design; without them it explains the symbols.
 class CoreWindowDrawing : public QWidget {
 public:
     explicit CoreWindowDrawing(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {460, 320}; }
 
+    void showWindow(std::optional<CoreWindow> window);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintExplanation(QPainter& painter);
+
+    std::optional<CoreWindow> window_;
 };
 
 }  // namespace dravik

@@ -1,6 +1,7 @@
 #include "drawings/dimension_marks.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
 
@@ -16,10 +17,10 @@ void arrowHead(QPainter& painter, QPointF tip, QPointF unit) {
 
 }  // namespace
 
-void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt) {
+void dimensionArrows(QPainter& painter, QPointF from, QPointF to, const QColor& colour) {
     painter.save();
-    painter.setPen(QPen(Qt::black, 0.9));
-    painter.setBrush(Qt::black);
+    painter.setPen(QPen(colour, 0.9));
+    painter.setBrush(colour);
     painter.drawLine(from, to);
     const QPointF d = to - from;
     const double length = std::hypot(d.x(), d.y());
@@ -28,7 +29,29 @@ void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& l
         arrowHead(painter, to, unit);
         arrowHead(painter, from, -unit);
     }
+    painter.restore();
+}
+
+void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt) {
+    dimensionArrows(painter, from, to, Qt::black);
+    painter.save();
+    painter.setPen(Qt::black);
     painter.drawText(labelAt, label);
+    painter.restore();
+}
+
+void breakLine(QPainter& painter, double left, double right, double y) {
+    QPainterPath path(QPointF(left, y));
+    const double mid = (left + right) / 2;
+    path.lineTo(mid - 6, y);
+    path.lineTo(mid - 2, y - 6);
+    path.lineTo(mid + 2, y + 6);
+    path.lineTo(mid + 6, y);
+    path.lineTo(right, y);
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
     painter.restore();
 }
 

@@ -13,6 +13,13 @@ namespace dravik {
 // (the text's left end of the base line).
 void dimensionLine(QPainter& painter, QPointF from, QPointF to, const QString& label, QPointF labelAt);
 
+// The line and arrow heads of a dimension, in `colour`, without a label.
+void dimensionArrows(QPainter& painter, QPointF from, QPointF to, const QColor& colour);
+
+// A zig-zag break line from `left` to `right` at `y`: the part goes on
+// beyond it.
+void breakLine(QPainter& painter, double left, double right, double y);
+
 // A dimension too small to hold its arrows: two arrows point at the edges
 // from outside, `outside` pixels long, along the direction `from` -> `to`.
 void outsideDimension(QPainter& painter, QPointF from, QPointF to, double outside, const QString& label,

@@ -1,5 +1,9 @@
 #include "drawings/section_drawing.h"
 
+#include "drawings/dimension_marks.h"
+#include "drawings/scene_painting.h"
+#include "drawings/section_picture.h"
+
 #include <QPainter>
 #include <array>
 #include <cmath>
@@ -18,10 +22,22 @@ SectionDrawing::SectionDrawing(QString widthLetter, QString thicknessLetter, QWi
     setMinimumSize(240, 240);
 }
 
+void SectionDrawing::showSection(std::optional<SteppedSection> section) {
+    section_ = std::move(section);
+    update();
+}
+
 void SectionDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
+    DesignPicture design;
+    if (section_) {
+        design = [this](QPainter& painter, const QRectF& area) {
+            paintSection(painter, area, *section_, {widthLetter_, thicknessLetter_});
+        };
+    }
+    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+}
+
+void SectionDrawing::paintExplanation(QPainter& painter) {
     const double side = std::min(width(), height()) - 60.0;
     const QPointF centre(width() / 2.0 - 10.0, height() / 2.0);
     const double r = side / 2.0;

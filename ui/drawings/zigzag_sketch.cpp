@@ -105,7 +105,7 @@ void ZigzagSketch::paintEvent(QPaintEvent*) {
     setDrawingFont(painter, 14, false, true);
     painter.setPen(Qt::black);
     painter.drawText(origin + QPointF(arcRadius + 4, -8), QStringLiteral("β"));
-    painter.drawText(tipII + QPointF(20, -16), QStringLiteral("60°"));
+    painter.drawText(tipII + QPointF(26, -5), QStringLiteral("60°"));  // beside the arc, clear of E I
     painter.setPen(kPhasor);
     painter.drawText(QPointF(origin.x() + half / 2 - 14, origin.y() + 18), QStringLiteral("E II"));
     painter.drawText(tipII + QPointF(half * 0.25 + 10, -half * 0.43 + 10), QStringLiteral("E I"));
