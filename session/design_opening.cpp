@@ -102,6 +102,8 @@ OpenedDesign openDesign(const QString& path, const SessionSettings& settings, co
         }
     }
 
+    // What the catalogues are before the replay may change them.
+    const CatalogueHashes starting = session->startingCatalogues();
     QString printed;
     QTextStream out(&printed);
     QTextStream problems(&printed);
@@ -113,7 +115,7 @@ OpenedDesign openDesign(const QString& path, const SessionSettings& settings, co
     session->setScriptMode(settings.scriptMode);
     session->setFileName(path);
     session->markSaved();
-    if (design.hasHashes) opened.changedCatalogues = changedCatalogues(design.header.made, session->startingCatalogues());
+    if (design.hasHashes) opened.changedCatalogues = changedCatalogues(design.header.made, starting);
     opened.session = std::move(session);
     return opened;
 }

@@ -120,7 +120,7 @@ void Recorder::hookButton(QWidget* window, QAbstractButton* button) {
     // A radio button is chosen by its text in the named group around it.
     QWidget* named = qobject_cast<QRadioButton*>(button) ? button->parentWidget() : button;
     if (!named || named->objectName().isEmpty()) return;
-    connect(button, &QAbstractButton::pressed, this, [this, button] { beforeAction(button); });
+    connect(button, &QAbstractButton::pressed, this, [this, window, button] { beforeClick(window, button); });
     connect(button, &QAbstractButton::clicked, this, [this, window, button] { clickedButton(window, button); });
 }
 
@@ -200,7 +200,7 @@ void Recorder::clickedButton(QWidget* window, QAbstractButton* button) {
 // written before the action and what the action is.
 void Recorder::closeWindow(QWidget* window, QEvent* close) {
     const ActionRole role = actionRole({window, window});
-    if (role != ActionRole::Never) beforeAction(window);
+    if (role != ActionRole::Never) beforeClick(window, window);
     static_cast<QObject*>(window)->event(close);
     const QString line = QStringLiteral("click ") + nameOf(window, window);
     if (role == ActionRole::ViewOnly) {
@@ -208,6 +208,11 @@ void Recorder::closeWindow(QWidget* window, QEvent* close) {
     } else if (role != ActionRole::Never) {
         afterAction(window, line);
     }
+}
+
+void Recorder::beforeClick(QWidget* window, QWidget* control) {
+    if (beforeCatalogueChange && actionRole({window, control}) == ActionRole::ChangesCatalogue) beforeCatalogueChange();
+    beforeAction(control);
 }
 
 // Enter in an editable list chooses what was typed: that is the typed text.

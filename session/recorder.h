@@ -50,6 +50,8 @@ public:
     quint64 revision() const { return revision_; }
     // Called after each change of the count.
     std::function<void()> changed;
+    // Called before an action that may add, change or remove a wire or a steel.
+    std::function<void()> beforeCatalogueChange;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +95,7 @@ private:
     void afterViewing(QWidget* window, const QString& line);
     void clickedButton(QWidget* window, QAbstractButton* button);
     void closeWindow(QWidget* window, QEvent* close);
+    void beforeClick(QWidget* window, QWidget* control);
     void listActivated(QWidget* window, QComboBox* list, int index);
     void typed(QWidget* window, QWidget* control, const QString& text);
 

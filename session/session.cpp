@@ -52,11 +52,16 @@ Session::Session(const SessionSettings& settings, MessageSink& messages, std::fu
     context_->scriptWorkbook = settings.scriptWorkbook;
     context_->messages = &messages;
     context_->quit = std::move(quit);
+    // The windows read the catalogues (and copy the shipped wires where
+    // there were none): that is what the design starts from.
     windows_ = std::make_unique<WindowSet>(*context_);
-    // The windows have read the catalogues (and copied the shipped wires
-    // where there were none): this is what the design starts from.
-    startingCatalogues_ = catalogueFolderHashes(settings.catalogueFolder);
     recorder_ = std::make_unique<Recorder>(windows_->windows());
+    recorder_->beforeCatalogueChange = [this] { startingCatalogues(); };
+}
+
+const CatalogueHashes& Session::startingCatalogues() {
+    if (!startingCatalogues_) startingCatalogues_ = catalogueFolderHashes(context_->catalogueFolder);
+    return *startingCatalogues_;
 }
 
 // The recorder lets go of the windows before they close.
@@ -91,7 +96,7 @@ void Session::markSaved() {
 QStringList Session::designLines() { return recorder_->lines(); }
 
 QByteArray Session::designFile() {
-    const DesignHeader header{QStringLiteral(DRAVIK_VERSION), QDateTime::currentDateTime(), startingCatalogues_};
+    const DesignHeader header{QStringLiteral(DRAVIK_VERSION), QDateTime::currentDateTime(), startingCatalogues()};
     return designFileBytes(header, designLines());
 }
 

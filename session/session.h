@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -47,8 +48,11 @@ public:
     // design is replayed so, and the windows go on as the desktop's after.
     void setScriptMode(bool scriptMode);
 
-    // The catalogues as the session found them when it began.
-    const CatalogueHashes& startingCatalogues() const { return startingCatalogues_; }
+    // The catalogues as the session found them when it began. Hashing
+    // Stal.dat costs more than the rest of the start-up, so it is done when
+    // first needed: when a design is saved or opened, or just before an
+    // action changes a catalogue.
+    const CatalogueHashes& startingCatalogues();
 
     // The design file; empty for a design never saved.
     const QString& fileName() const { return fileName_; }
@@ -75,7 +79,7 @@ private:
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<WindowSet> windows_;
     std::unique_ptr<Recorder> recorder_;
-    CatalogueHashes startingCatalogues_;
+    std::optional<CatalogueHashes> startingCatalogues_;
     QString fileName_;
     quint64 savedRevision_ = 0;
 };
