@@ -145,7 +145,7 @@ void Recorder::hookGrid(QWidget* window, QTableView* grid) {
     // A grid that only shows a table: a click on a row picks it.
     connect(grid, &QAbstractItemView::pressed, this, [this, grid] { beforeAction(grid); });
     connect(grid, &QAbstractItemView::clicked, this, [this, window, grid](const QModelIndex& cell) {
-        afterAction(window, QStringLiteral("pick %1 %2").arg(nameOf(window, grid)).arg(cell.row()));
+        afterAction(window, actionLine("pick", window, grid, QString::number(cell.row())));
     });
 }
 
@@ -173,15 +173,14 @@ bool Recorder::eventFilter(QObject* watched, QEvent* event) {
 
 void Recorder::clickedButton(QWidget* window, QAbstractButton* button) {
     if (auto* box = qobject_cast<QCheckBox*>(button)) {
-        afterAction(window, QStringLiteral("%1 %2").arg(box->isChecked() ? QStringLiteral("tick") : QStringLiteral("untick"),
-                                                        nameOf(window, box)));
+        afterAction(window, actionLine(box->isChecked() ? "tick" : "untick", window, box));
         return;
     }
     if (qobject_cast<QRadioButton*>(button)) {
-        afterAction(window, QStringLiteral("choose %1 %2").arg(nameOf(window, button->parentWidget()), button->text()));
+        afterAction(window, actionLine("choose", window, button->parentWidget(), button->text()));
         return;
     }
-    const QString line = QStringLiteral("click ") + nameOf(window, button);
+    const QString line = actionLine("click", window, button);
     switch (actionRole({window, button})) {
     case ActionRole::Design:
     case ActionRole::ChangesCatalogue:
@@ -202,7 +201,7 @@ void Recorder::closeWindow(QWidget* window, QEvent* close) {
     const ActionRole role = actionRole({window, window});
     if (role != ActionRole::Never) beforeClick(window, window);
     static_cast<QObject*>(window)->event(close);
-    const QString line = QStringLiteral("click ") + nameOf(window, window);
+    const QString line = actionLine("click", window, window);
     if (role == ActionRole::ViewOnly) {
         afterViewing(window, line);
     } else if (role != ActionRole::Never) {
@@ -226,7 +225,7 @@ void Recorder::listActivated(QWidget* window, QComboBox* list, int index) {
             return;
         }
     }
-    afterAction(window, QStringLiteral("choose %1 %2").arg(nameOf(window, list), item));
+    afterAction(window, actionLine("choose", window, list, item));
 }
 
 void Recorder::typed(QWidget* window, QWidget* control, const QString& text) {
@@ -268,7 +267,7 @@ void Recorder::afterViewing(QWidget* window, const QString& line) {
     for (QWidget* shown : now) {
         if (!visible_.contains(shown)) opened.push_back(shown);
     }
-    if (keepLine || !opened.empty()) {
+    if (!line.isEmpty() && (keepLine || !opened.empty())) {
         append(window, line, keepLine);
         for (QWidget* shown : opened) shownBy_[shown] = entries_.size() - 1;
     }
@@ -290,14 +289,14 @@ void Recorder::writeTyped(QObject* except) {
     if (!typed_.control || typed_.control == except) return;
     const Typed typed = typed_;
     typed_ = {};
-    append(typed.window, QStringLiteral("set %1 %2").arg(nameOf(typed.window, typed.control), typed.text), true);
+    append(typed.window, actionLine("set", typed.window, typed.control, typed.text), true);
 }
 
 void Recorder::writeSpins(QObject* except) {
     for (auto& [spin, track] : spins_) {
         if (spin == except || track.trail.empty()) continue;
         for (const int value : valuesToWrite(track.value, track.trail)) {
-            append(track.window, QStringLiteral("set %1 %2").arg(nameOf(track.window, spin)).arg(value), true);
+            append(track.window, actionLine("set", track.window, spin, QString::number(value)), true);
         }
         track.value = spin->value();
         track.trail.clear();
@@ -315,7 +314,7 @@ void Recorder::writeGrids(QObject* except) {
                 const QString text = cell.data().toString();
                 const bool known = row < static_cast<int>(track.cells.size());
                 if (known ? text == track.cells[row].value(column) : text.isEmpty()) continue;
-                append(track.window, QStringLiteral("cell %1 %2 %3 %4").arg(nameOf(track.window, grid)).arg(row).arg(column).arg(text),
+                append(track.window, actionLine("cell", track.window, grid, QStringLiteral("%1 %2 %3").arg(row).arg(column).arg(text)),
                        true);
             }
         }
@@ -342,6 +341,7 @@ void Recorder::takeGrid(QTableView* grid, GridTrack& track) const {
 }
 
 void Recorder::append(QWidget* window, const QString& line, bool kept) {
+    if (line.isEmpty()) return;
     entries_.push_back({line, window, false});
     if (kept) keep(entries_.size() - 1);
 }
@@ -363,6 +363,14 @@ void Recorder::bump() {
     if (changed) changed();
 }
 
-QString Recorder::nameOf(QWidget* window, QWidget* control) const { return scriptName(windows_, window, control); }
+// A control that no script name reaches alone gives no line.
+QString Recorder::actionLine(const char* command, QWidget* window, QWidget* control,
+                             const std::optional<QString>& arguments) const {
+    const QString name = scriptName(windows_, window, control);
+    if (name.isEmpty()) return QString();
+    QString line = QLatin1String(command) + QLatin1Char(' ') + name;
+    if (arguments) line += QLatin1Char(' ') + *arguments;
+    return line;
+}
 
 }  // namespace dravik

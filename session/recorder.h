@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -108,7 +109,8 @@ private:
     void keep(std::size_t entry);
     void followVisibility();
     void bump();
-    QString nameOf(QWidget* window, QWidget* control) const;
+    QString actionLine(const char* command, QWidget* window, QWidget* control,
+                       const std::optional<QString>& arguments = std::nullopt) const;
 
     std::vector<QWidget*> windows_;
     std::vector<Entry> entries_;
