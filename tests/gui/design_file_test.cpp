@@ -1,4 +1,5 @@
 #include "gui/script_session.h"
+#include "workbook/workbook_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,28 @@ TEST_F(DesignFiles, ExportWritesTheReportByTheFilesExtension) {
                                  "Calculation of the three-phase power transformer", "Page 1 of"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
+}
+
+// The steel editor's "Excel" reads a workbook that may be gone when the
+// design is opened again: the design keeps the counts and cells it filled.
+TEST_F(DesignFiles, AnImportIsKeptAsWhatItFilledIn) {
+    QByteArray rows;
+    for (int r = 1; r <= 13; ++r) {
+        const QByteArray n = QByteArray::number(r);
+        rows += row(r, cell("A" + n, QByteArray::number(0.7 + 0.1 * r, 'g', 15)) + cell("B" + n, QByteArray::number(r * 50)));
+    }
+    writeZip(path("curves.xlsx"), curveXlsx(rows, rows, rows));
+    const ScriptOutput made =
+        session_.run(QStringLiteral("click Button10\nclick Stalj_dobavitj_redaktirovatj.Button1\nsave %1\nprint SG_p_st_ud\n")
+                         .arg(path("import.dravik")),
+                     {QStringLiteral("--workbook"), path("curves.xlsx")});
+    ASSERT_EQ(made.lines.size(), 14) << joined(made.lines);
+    const QByteArray design = read("import.dravik");
+    EXPECT_EQ(design.count("\ncell SG_"), 78);
+    EXPECT_EQ(design.indexOf("Stalj_dobavitj_redaktirovatj.Button1"), -1);
+
+    const ScriptOutput opened = session_.run(QStringLiteral("open %1\nprint SG_p_st_ud\n").arg(path("import.dravik")));
+    EXPECT_EQ(joined(opened.lines), joined(made.lines));
 }
 
 // A script opens a design that removes a wire only when the command line
