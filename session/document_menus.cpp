@@ -64,21 +64,23 @@ DocumentMenus::DocumentMenus(Documents& documents) : documents_(documents) {
 DocumentMenus::~DocumentMenus() = default;
 
 void DocumentMenus::createActions() {
+    // The commands' texts are the ones the documentation quotes; Alt+F and
+    // the shortcuts reach them from the keyboard.
     fileMenu_ = std::make_unique<QMenu>(QStringLiteral("&File"));
     QMenu* menu = fileMenu_.get();
-    menu->addAction(QStringLiteral("&New"), QKeySequence::New, this, [this] { newDesign(); });
-    menu->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, [this] { open(); });
-    recentMenu_ = menu->addMenu(QStringLiteral("Open &Recent"));
+    menu->addAction(QStringLiteral("New"), QKeySequence::New, this, [this] { newDesign(); });
+    menu->addAction(QStringLiteral("Open…"), QKeySequence::Open, this, [this] { open(); });
+    recentMenu_ = menu->addMenu(QStringLiteral("Open Recent"));
     connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     fillRecentMenu();
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { save(); });
-    menu->addAction(QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")), this, [this] { saveAs(); });
+    menu->addAction(QStringLiteral("Save"), QKeySequence::Save, this, [this] { save(); });
+    menu->addAction(QStringLiteral("Save As…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), this, [this] { saveAs(); });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Export report..."), this, [this] { exportReport(); });
-    menu->addAction(QStringLiteral("&Print..."), QKeySequence::Print, this, [this] { print(); });
+    menu->addAction(QStringLiteral("Export report…"), this, [this] { exportReport(); });
+    menu->addAction(QStringLiteral("Print…"), QKeySequence::Print, this, [this] { print(); });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("E&xit"), QKeySequence::Quit, this, [this] { exit(); });
+    menu->addAction(QStringLiteral("Exit"), QKeySequence::Quit, this, [this] { exit(); });
 }
 
 void DocumentMenus::start(const QString& designFile) {

@@ -51,8 +51,7 @@ TEST_F(DesktopDocuments, TitlesAndMenusFollowTheDesign) {
     QWidget* stageOne = window("EtapI");
     EXPECT_EQ(stageOne->windowTitle(), QStringLiteral("Untitled[*] - ") + kStageOneCaption);
     EXPECT_FALSE(stageOne->isWindowModified());
-    const QStringList commands{"&New", "&Open...", "Open &Recent", "&Save", "Save &As...", "&Export report...",
-                               "&Print...", "E&xit"};
+    const QStringList commands{"New", "Open…", "Open Recent", "Save", "Save As…", "Export report…", "Print…", "Exit"};
     EXPECT_EQ(menuOf("EtapI"), commands);
     EXPECT_EQ(menuOf("EtapII"), commands);
 
