@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libquazip1-qt6-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core
   librsvg2-bin dpkg-dev desktop-file-utils appstream
+  qt6-svg-dev poppler-utils
 )
 
 missing=()

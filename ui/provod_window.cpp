@@ -28,20 +28,6 @@ namespace {
 // Width of a size field.
 constexpr int kSizeFieldWidth = 110;
 
-// The user entering a field: a click, Tab or a shortcut. Focus coming back
-// with the window, or given by the program, is not.
-bool enteredByUser(const QFocusEvent* event) {
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
