@@ -48,6 +48,9 @@ QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QStri
         return QString::fromUtf8(texts::kFileAccessDenied);
     }
     if (errorNumber == ENOSPC || errorNumber == EDQUOT) return QString::fromUtf8(texts::kDiskFull);
+    // A short write leaves the device without an error of its own; the
+    // system's reason is all there is.
+    if (error == QFileDevice::NoError && errorNumber != 0) return qt_error_string(errorNumber);
     return deviceText;
 }
 

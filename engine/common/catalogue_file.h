@@ -19,7 +19,8 @@ void setAsideDamagedFile(const QString& path);
 
 // The text of a failed file operation: "File access denied" for missing
 // permissions or a read-only medium, "Disk full" for a full disk or quota,
-// otherwise the device's own description.
+// otherwise the device's own description, or the system's when the device
+// has none (a write cut short).
 QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText);
 // The same for what just failed on `file`, with the system's error number.
 QString fileErrorText(const QFileDevice& file, int errorNumber);

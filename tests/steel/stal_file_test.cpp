@@ -55,6 +55,7 @@ TEST(FileErrorText, NamesAccessAndFullDiskAndOtherwiseQuotesTheDevice) {
         {QFileDevice::WriteError, ENOSPC, "Disk full"},
         {QFileDevice::WriteError, EDQUOT, "Disk full"},
         {QFileDevice::OpenError, ENOENT, "No such file or directory"},
+        {QFileDevice::NoError, EFBIG, "File too large"},  // a write cut short by the file size limit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);

@@ -1,6 +1,7 @@
 #include "catalogues/provod_file.h"
 #include "catalogues/wire_table.h"
 #include "common/command_error.h"
+#include "support/file_size_limit.h"
 #include "wire/wire_samples.h"
 
 #include <gtest/gtest.h>
@@ -234,6 +235,20 @@ TEST_F(WireTableTest, FailedWriteIsReportedAndKeepsTheChangeInMemory) {
     ASSERT_TRUE(QDir(folder.path()).removeRecursively());
     EXPECT_THROW(table.add(rectWire("ПБ", 2.0)), CommandError);
     EXPECT_EQ(table.count(), 2);
+}
+
+// A write that cannot finish (the file may not grow, as on a full disk) leaves
+// the file as it was, and no temporary beside it.
+TEST_F(WireTableTest, AWriteCutShortKeepsTheOldFile) {
+    loadWith({rectWire("ПБ", 1.0)});
+    const QByteArray before = fileBytes();
+    {
+        const test::FileSizeLimit fullDisk(4096);
+        EXPECT_THROW(table.add(rectWire("ПБ", 2.0)), CommandError);
+    }
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Provod.dat"});
 }
 
 }  // namespace
