@@ -82,8 +82,8 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     auto* fields = new QGridLayout;
     int row = 0;
     // The captions a refusal names the fields by, each with its colon.
-    const auto addRow = [&](const WireEntryField& field, QWidget* control) {
-        fields->addWidget(plainLabel(QString::fromUtf8(field.caption) + QLatin1Char(':'), this), row, 0);
+    const auto addRow = [&](const CatalogueField& field, QWidget* control) {
+        fields->addWidget(plainLabel(field.label(), this), row, 0);
         fields->addWidget(control, row, 1);
         ++row;
     };

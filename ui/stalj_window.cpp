@@ -113,10 +113,10 @@ void TStalj_dobavitj_redaktirovatj::buildSteelFields() {
     Ed_Tip = new QLineEdit(this);
     Ed_Tip->setObjectName(QStringLiteral("Ed_Tip"));
     CB_tip_prokat = new QComboBox(this);
-    CB_tip_prokat->setObjectName(QStringLiteral("CB_tip_prokat"));
+    CB_tip_prokat->setObjectName(QString::fromUtf8(steel_entry::kRolling.control));
     CB_tip_prokat->addItems({QStringLiteral("Cold-rolled"), QStringLiteral("Hot-rolled")});
     Ed_dz = new QLineEdit(this);
-    Ed_dz->setObjectName(QStringLiteral("Ed_dz"));
+    Ed_dz->setObjectName(QString::fromUtf8(steel_entry::kThickness.control));
     // Typing here filters the names itself; a completer would type for the user.
     CB_Tip_Edit = new QComboBox(this);
     CB_Tip_Edit->setObjectName(QStringLiteral("CB_Tip_Edit"));
@@ -132,7 +132,7 @@ void TStalj_dobavitj_redaktirovatj::buildSteelFields() {
     panel->addWidget(Ed_Tip);
     panel->addWidget(CB_tip_prokat);
     auto* thicknessRow = new QHBoxLayout;
-    thicknessRow->addWidget(plainLabel(QStringLiteral("δ, mm:"), this));
+    thicknessRow->addWidget(plainLabel(steel_entry::kThickness.label(), this));
     thicknessRow->addWidget(Ed_dz);
     panel->addLayout(thicknessRow);
     panel->addSpacing(12);

@@ -75,6 +75,8 @@ void CurveGrid::blankAll() {
 CurveGridTexts CurveGrid::texts(int count) const {
     CurveGridTexts grid;
     grid.rowCount = count;
+    grid.control = objectName();
+    for (int column = 0; column < 2; ++column) grid.heads[static_cast<std::size_t>(column)] = item(0, column)->text();
     for (int row = 1; row <= kPointRows; ++row) {
         for (int column = 0; column < 2; ++column) grid.cells[row - 1][column] = cellText(row, column);
     }

@@ -4,12 +4,12 @@
 #include "common/catalogue_file.h"
 #include "common/command_error.h"
 #include "common/cp1251.h"
+#include "common/input_range.h"
 #include "common/number_text.h"
 #include "common/runtime_texts.h"
 
 #include <QDir>
 #include <algorithm>
-#include <optional>
 
 namespace dravik {
 
@@ -25,9 +25,25 @@ constexpr double kReplaceLowerCut_T = 0.01;
 // Rolling letter per item of the editor's rolling list.
 constexpr std::array<char, 2> kRollingByChoice = {'c', 'h'};
 
-std::optional<char> rollingOf(int choice) {
-    if (choice < 0 || choice >= static_cast<int>(kRollingByChoice.size())) return std::nullopt;
+// Electrical steel is rolled into sheets well under a millimetre thick; a
+// few millimetres is the most any core sheet could be.
+constexpr InputRange kThicknessRange{0, false, 5, "above 0 and at most 5"};
+
+char rollingOf(int choice) {
+    if (choice < 0 || choice >= static_cast<int>(kRollingByChoice.size())) {
+        const CatalogueField& field = steel_entry::kRolling;
+        throw CommandError(outOfRangeText(QString::fromUtf8(field.caption), QStringLiteral("Cold-rolled or Hot-rolled"),
+                                          QString()),
+                           QString::fromUtf8(field.control));
+    }
     return kRollingByChoice[static_cast<std::size_t>(choice)];
+}
+
+double thicknessOf(const QString& text) {
+    const FieldName field = steel_entry::kThickness.name();
+    const double thickness_mm = readField(field.control, [&] { return parseFloat(text); });
+    requireInRange(thickness_mm, kThicknessRange, field, text);
+    return thickness_mm;
 }
 
 SteelEntry builtinEntry(const BuiltinGrade& grade) {
@@ -53,7 +69,7 @@ struct SteelCatalogue::CheckedSteel {
     std::array<SteelPoint, kCurvePoints> points;
     QByteArray name;  // Windows-1251, at most 50 bytes
     double thickness_mm;
-    std::optional<char> rolling;
+    char rolling;
 };
 
 SteelCatalogue::SteelCatalogue() : entries_(builtinEntries()) {}
@@ -106,13 +122,12 @@ int SteelCatalogue::storedIndexOf(const QString& name) const {
 
 QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QStringLiteral("Stal.dat")); }
 
-// Order of the checks: the curves, the name, the thickness; none of them
-// changes anything.
+// None of the checks changes anything.
 SteelCatalogue::CheckedSteel SteelCatalogue::check(const SteelInput& steel, double lowerCut_T) {
     CheckedSteel checked;
     checked.points = resampleCurves(steel.p, steel.q, steel.qz, lowerCut_T);
     checked.name = encodeCp1251(steel.name).left(stal::kNameRoom);
-    checked.thickness_mm = parseFloat(steel.thicknessText);
+    checked.thickness_mm = thicknessOf(steel.thicknessText);
     checked.rolling = rollingOf(steel.rollingChoice);
     return checked;
 }
@@ -120,7 +135,7 @@ SteelCatalogue::CheckedSteel SteelCatalogue::check(const SteelInput& steel, doub
 void SteelCatalogue::storeInImage(int k, const CheckedSteel& steel) {
     image_.setThickness_mm(k, steel.thickness_mm);
     image_.setName(k, steel.name);
-    if (steel.rolling) image_.setRolling(k, *steel.rolling);
+    image_.setRolling(k, steel.rolling);
     image_.setPointCount(k, kCurvePoints);
     for (int j = 1; j <= kCurvePoints; ++j) image_.setPoint(k, j, steel.points[static_cast<std::size_t>(j - 1)]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogues/catalogue_field.h"
 #include "catalogues/stal_file.h"
 #include "catalogues/steel_curves.h"
 #include "catalogues/steel_entry.h"
@@ -9,6 +10,12 @@
 #include <vector>
 
 namespace dravik {
+
+// The steel editor's fields besides the curve grids.
+namespace steel_entry {
+inline constexpr CatalogueField kThickness{"Ed_dz", "δ, mm"};
+inline constexpr CatalogueField kRolling{"CB_tip_prokat", "Rolling type"};
+}  // namespace steel_entry
 
 // What the steel editor collects for one steel.
 struct SteelInput {
@@ -43,9 +50,12 @@ public:
 
     // Adds a stored steel (lower cut 0.1 T) / replaces stored steel
     // `storedIndex`, counted from 1 (lower cut 0.01 T). Everything is checked
-    // before anything changes; then the catalogue changes and Stal.dat is
-    // rewritten whole. A failed write throws CommandError with the I/O text;
-    // the catalogue keeps the change and the old file stays.
+    // before anything changes, in this order: the curves can be resampled,
+    // the name can be held in Windows-1251, the thickness is a number above
+    // 0 and at most 5 mm, a rolling type is chosen. Then the catalogue
+    // changes and Stal.dat is rewritten whole. A failed write throws
+    // CommandError with the I/O text; the catalogue keeps the change and the
+    // old file stays.
     void add(const SteelInput& steel);
     void replace(int storedIndex, const SteelInput& steel);
 

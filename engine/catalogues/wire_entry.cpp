@@ -26,21 +26,17 @@ constexpr InputRange kUnusedSize{0, true, 100, "0 to 100"};
 constexpr double kSectionSlack = 1.001;
 
 struct TypedSize {
-    WireEntryField field;
+    CatalogueField field;
     const QString& text;
     double value = 0;
 };
-
-FieldName fieldName(const WireEntryField& field) {
-    return FieldName{QString::fromUtf8(field.control), QString::fromUtf8(field.caption)};
-}
 
 void convert(TypedSize& size) {
     size.value = readField(QString::fromUtf8(size.field.control), [&] { return parseFloat(size.text); });
 }
 
 void require(const TypedSize& size, const InputRange& range) {
-    requireInRange(size.value, range, fieldName(size.field), size.text);
+    requireInRange(size.value, range, size.field.name(), size.text);
 }
 
 // The section a round or rectangular wire of these sizes can have at most.
@@ -50,7 +46,7 @@ void requireSectionFits(const TypedSize& s, double largest_mm2, const char* boun
                        QString::fromUtf8(s.field.control));
 }
 
-QByteArray storedText(const WireEntryField& field, const QString& text, int room) {
+QByteArray storedText(const CatalogueField& field, const QString& text, int room) {
     return readField(QString::fromUtf8(field.control), [&] { return encodeCp1251(text).left(room); });
 }
 

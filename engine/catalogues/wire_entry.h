@@ -1,9 +1,9 @@
 #pragma once
 
+#include "catalogues/catalogue_field.h"
 #include "design/wire_record.h"
 
 #include <QString>
-#include <array>
 
 namespace dravik {
 
@@ -17,21 +17,15 @@ struct WireEntryTexts {
     QString material;
 };
 
-// A field of the "Add wire" window: its control and its caption as the
-// window shows it (followed there by a colon).
-struct WireEntryField {
-    const char* control;
-    const char* caption;
-};
-
+// The fields of the "Add wire" window.
 namespace wire_entry {
-inline constexpr WireEntryField kTip{"Ed_Tip_Pr", "Type"};
-inline constexpr WireEntryField kD{"Ed_D", "Diameter, mm"};
-inline constexpr WireEntryField kA{"Ed_a", "a, мм"};
-inline constexpr WireEntryField kB{"Ed_b", "b, мм"};
-inline constexpr WireEntryField kS{"Ed_s", "s, мм2"};
-inline constexpr WireEntryField kDelta2{"Ed_2delt", "2δ, мм"};
-inline constexpr WireEntryField kMaterial{"CB_Matr", "Material"};
+inline constexpr CatalogueField kTip{"Ed_Tip_Pr", "Type"};
+inline constexpr CatalogueField kD{"Ed_D", "Diameter, mm"};
+inline constexpr CatalogueField kA{"Ed_a", "a, мм"};
+inline constexpr CatalogueField kB{"Ed_b", "b, мм"};
+inline constexpr CatalogueField kS{"Ed_s", "s, мм2"};
+inline constexpr CatalogueField kDelta2{"Ed_2delt", "2δ, мм"};
+inline constexpr CatalogueField kMaterial{"CB_Matr", "Material"};
 }  // namespace wire_entry
 
 // The wire the window describes, checked before anything is made of it, in

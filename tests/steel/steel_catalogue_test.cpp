@@ -82,14 +82,14 @@ TEST_F(SteelCatalogueTest, AddedSteelsAreWrittenInTheRecordLayoutAndLoadBackIden
     SteelCatalogue writer;
     writer.load(folder.path());
     writer.add(linearSteel("Cold", 0));
-    writer.add(linearSteel("None", -1));
+    writer.add(linearSteel("Hot", 1));
 
     const QByteArray file = test::readBytes(path());
     ASSERT_EQ(file.size(), test::kRecordBytes);
     EXPECT_EQ(test::getU16(file, 59000), 2);                    // steel_count
     EXPECT_DOUBLE_EQ(test::getDouble(file, 8), 0.27);            // thickness of steel 2
-    EXPECT_EQ(file.mid(8051, 5), QByteArray("\x04None", 5));    // name of steel 2
-    EXPECT_EQ(file.mid(59002, 3), QByteArray("c\0\0", 3));      // rolling: 'c', none
+    EXPECT_EQ(file.mid(8051, 4), QByteArray("\x03Hot", 4));     // name of steel 2
+    EXPECT_EQ(file.mid(59002, 3), QByteArray("ch\0", 3));       // rolling: 'c', 'h', none beyond
     EXPECT_EQ(test::getU16(file, 60004), 25);                   // point_count of steel 2
     EXPECT_DOUBLE_EQ(test::getDouble(file, test::pointOffset(2, 1)), 0.84);
     EXPECT_DOUBLE_EQ(test::getDouble(file, test::pointOffset(2, 25) + 8), 3.0);
@@ -118,11 +118,11 @@ TEST_F(SteelCatalogueTest, ReplacingAStoredSteelMovesItsFirstPointOneStepUp) {
     EXPECT_DOUBLE_EQ(added.points[0].B, 0.84);
     EXPECT_DOUBLE_EQ(added.points[24].B, 1.8);
 
-    SteelInput unchanged{added.name, -1, formatF3(added.thickness_mm), shownCurve(added, &SteelPoint::p),
+    SteelInput unchanged{added.name, 1, formatF3(added.thickness_mm), shownCurve(added, &SteelPoint::p),
                          shownCurve(added, &SteelPoint::q), shownCurve(added, &SteelPoint::qz)};
     catalogue.replace(1, unchanged);
     EXPECT_DOUBLE_EQ(catalogue.entries()[4].points[0].B, 0.8784);  // 0.84 + (1.8 - 0.84)/25
-    EXPECT_EQ(catalogue.entries()[4].rolling, 'h');                 // no choice keeps the letter
+    EXPECT_EQ(catalogue.entries()[4].rolling, 'h');
     EXPECT_EQ(catalogue.names().size(), 5);
 }
 
@@ -171,6 +171,12 @@ TEST_F(SteelCatalogueTest, ARefusedSteelChangesNeitherTheCatalogueNorTheFile) {
     badThickness.thicknessText = "0.27";
     SteelInput onePoint = linearSteel("New");
     onePoint.q = {{1.0, 1.0}};
+    SteelInput noThickness = linearSteel("New");
+    noThickness.thicknessText = "0";
+    SteelInput plate = linearSteel("New");
+    plate.thicknessText = "5,01";
+    SteelInput noRolling = linearSteel("New", -1);
+    noRolling.thicknessText = "9";  // the thickness is checked first
     const struct Case {
         const char* expected;
         std::function<void()> command;
@@ -179,6 +185,10 @@ TEST_F(SteelCatalogueTest, ARefusedSteelChangesNeitherTheCatalogueNorTheFile) {
         {"Each curve needs at least two points with different inductions", [&] { catalogue.replace(1, onePoint); }},
         {"The name contains characters that cannot be stored: 钢", [&] { catalogue.add(linearSteel("钢 M4")); }},
         {"Choose a stored steel to edit", [&] { catalogue.replace(2, linearSteel("New")); }},
+        {"δ, mm must be above 0 and at most 5: 0", [&] { catalogue.add(noThickness); }},
+        {"δ, mm must be above 0 and at most 5: 5,01", [&] { catalogue.replace(1, plate); }},
+        {"δ, mm must be above 0 and at most 5: 9", [&] { catalogue.add(noRolling); }},
+        {"Rolling type must be Cold-rolled or Hot-rolled: ", [&] { catalogue.replace(1, linearSteel("New", -1)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
