@@ -229,12 +229,6 @@ void TStalj_dobavitj_redaktirovatj::SE_Change(int grid) {
 
 void TStalj_dobavitj_redaktirovatj::setPointCount(int grid, int count) { counts_[grid]->setValue(count); }
 
-// The collection trims a grid one row at a time, each step a change of its
-// spin edit.
-void TStalj_dobavitj_redaktirovatj::stepPointCountDown(int grid, int count) {
-    while (counts_[grid]->value() > count) counts_[grid]->setValue(counts_[grid]->value() - 1);
-}
-
 // Any change of the name makes the entry a new steel; a name of more than
 // two characters also lets go of the steel chosen for editing.
 void TStalj_dobavitj_redaktirovatj::Ed_TipChange() {
@@ -293,25 +287,13 @@ SteelInput TStalj_dobavitj_redaktirovatj::steelInput(const std::array<RawCurve, 
     return steel;
 }
 
-// What the collection left in the grids stays visible, also when it
-// stopped: the trimmed counts and the blank cells it read as no data.
-void TStalj_dobavitj_redaktirovatj::showCollected(const std::array<CurveGridTexts, kGrids>& texts) {
-    for (int i = 0; i < kGrids; ++i) {
-        stepPointCountDown(i, texts[i].rowCount);
-        for (int row = 1; row <= texts[i].rowCount; ++row) {
-            for (int column = 0; column < 2; ++column) {
-                grids_[i]->setCellText(row, column, texts[i].cells[row - 1][column]);
-            }
-        }
-    }
-}
-
+// The curves are collected from a copy of the grids' texts: a refused save
+// leaves the grids as the user left them.
 void TStalj_dobavitj_redaktirovatj::Stalj_vvodClick() {
     std::array<CurveGridTexts, kGrids> texts = gridTexts();
     const int storedBefore = context_.steels.storedCount();
-    const bool stored = runCommand(
-        *context_.messages, [&] { context_.steels.add(steelInput(collectCurveGrids(texts))); },
-        [&] { showCollected(texts); });
+    const bool stored = runCommand(*context_.messages,
+                                   [&] { context_.steels.add(steelInput(collectCurveGrids(texts))); });
     // A failed write leaves the new steel in the catalogue; the lists follow it.
     if (context_.steels.storedCount() > storedBefore) appendSteelName(context_.steels.entries().back().name);
     if (!stored) return;
@@ -326,9 +308,9 @@ void TStalj_dobavitj_redaktirovatj::Vvod_stalj_editClick() {
     }
     std::array<CurveGridTexts, kGrids> texts = gridTexts();
     const QStringList namesBefore = context_.steels.names();
-    const bool stored = runCommand(
-        *context_.messages, [&] { context_.steels.replace(edit_index, steelInput(collectCurveGrids(texts))); },
-        [&] { showCollected(texts); });
+    const bool stored = runCommand(*context_.messages, [&] {
+        context_.steels.replace(edit_index, steelInput(collectCurveGrids(texts)));
+    });
     if (stored || context_.steels.names() != namesBefore) refillSteelLists();
     if (!stored) return;
     blankTheSteel(kStartPoints, true);

@@ -50,10 +50,8 @@ private:
 
     void loadStoredSteel(int storedIndex);
     void setPointCount(int grid, int count);
-    void stepPointCountDown(int grid, int count);
     std::array<CurveGridTexts, kGrids> gridTexts() const;
     SteelInput steelInput(const std::array<RawCurve, kGrids>& curves) const;
-    void showCollected(const std::array<CurveGridTexts, kGrids>& texts);
     void blankTheSteel(int pointCount, bool clearEditList);
     void returnToStageOne();
     QString workbookPath();
