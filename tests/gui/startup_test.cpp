@@ -71,6 +71,21 @@ TEST(ScriptMode, DisabledButtonsAreNotPressed) {
     EXPECT_EQ(joined(output.lines), "error: But_EtapII is disabled\nEtapII enabled=1 visible=0");
 }
 
+// A cell no user could type into is refused and keeps its text: the heading
+// row of a steel grid, every cell of the wire grid.
+TEST(ScriptMode, CellsThatCannotBeEditedAreRefused) {
+    ScriptSession session;
+    session.writeFile(QStringLiteral("Provod.dat"), QByteArray());  // an empty wire catalogue
+    const ScriptOutput output = session.run(QStringLiteral(
+        "set SE_num_q_c 1\ncell Stalj_dobavitj_redaktirovatj.SG_q_c 0 1 x\ncell SG_Sech 0 3 2,5\n"
+        "print SG_q_c\nprint SG_Sech\n"));
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_EQ(joined(output.lines),
+              "error: Stalj_dobavitj_redaktirovatj.SG_q_c row 0 column 1 cannot be edited\n"
+              "error: SG_Sech row 0 column 3 cannot be edited\n"
+              "Bc, T\tp\u0441, W/kg\n \t \n\t\t\t\t\t\t\t");
+}
+
 TEST(ScriptMode, TheYokeWindowOpensAndHides) {
     ScriptSession session;
     const ScriptOutput output = session.run(QStringLiteral(
