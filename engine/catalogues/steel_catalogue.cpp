@@ -120,6 +120,13 @@ int SteelCatalogue::storedIndexOf(const QString& name) const {
     return matched;
 }
 
+int SteelCatalogue::builtinPositionOf(const QString& name) const {
+    for (int position = 0; position < kBuiltinCount; ++position) {
+        if (entries_[static_cast<std::size_t>(position)].name == name) return position;
+    }
+    return -1;
+}
+
 QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QStringLiteral("Stal.dat")); }
 
 // None of the checks changes anything.

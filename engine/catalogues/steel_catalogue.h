@@ -46,6 +46,8 @@ public:
     const SteelEntry& storedEntry(int k) const { return entries_[storedPosition(k)]; }
     // The last stored steel named `name`, 0 when none is.
     int storedIndexOf(const QString& name) const;
+    // The list position of the built-in grade named `name`, -1 when none is.
+    int builtinPositionOf(const QString& name) const;
     QString filePath() const;
 
     // Adds a stored steel (lower cut 0.1 T) / replaces stored steel

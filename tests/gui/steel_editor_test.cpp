@@ -226,7 +226,7 @@ TEST(SteelEditor, AddedSteelIsListedStoredLoadedAndReplaced) {
 }
 
 // A built-in grade is in the edit list but cannot be changed: choosing it
-// loads nothing yet enables "Save the changes", which then refuses, also
+// shows its curves and enables "Save the changes", which then refuses, also
 // after a stored steel was chosen before it.
 TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     ScriptSession session;
@@ -241,12 +241,35 @@ TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     ASSERT_EQ(output.lines.size(), 3 + 26 + 3);
     EXPECT_EQ(joined(output.lines.mid(0, 3)),
               "Vvod_stalj_edit enabled=1 visible=1\nStalj_vvod enabled=0 visible=1\n3404 GOST USSR 21427");
-    // The grids still hold what the stored steel loaded; the built-in loads nothing.
-    EXPECT_EQ(output.lines[4], "0,840\t0,540");
+    EXPECT_EQ(output.lines[4], "0,900\t0,397");  // the built-in grade's first point
     EXPECT_EQ(joined(output.lines.mid(29)),
               "error: Choose a stored steel to edit\nStalj_dobavitj_redaktirovatj enabled=1 visible=1\n ");
     ASSERT_TRUE(QFileInfo::exists(stalPath(session)));
     EXPECT_EQ(session.readFile(kStal), before);
+}
+
+// A built-in grade's curves are shown as they are built in, read-only. Given
+// a name of its own, the entry becomes a new steel, whose curves may then be
+// changed and stored.
+TEST(SteelEditor, ABuiltInGradeIsShownReadOnlyAndStoredUnderAName) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral(
+        "click Button10\nchoose CB_Tip_Edit 1512 GOST USSR 21427\nprint CB_tip_prokat\n"
+        "print Stalj_dobavitj_redaktirovatj.Ed_dz\nstate SE_num_q_ia\ncell SG_q_ia 1 1 9\nprint SG_q_ia\n"
+        "set Ed_Tip 1512 own\nstate Stalj_vvod\nstate SE_num_q_ia\ncell SG_q_ia 1 1 3,6\n"
+        "set Stalj_dobavitj_redaktirovatj.Ed_dz 0,5\nclick Stalj_vvod\nstate CB_M_st\nprint CB_M_st\n"
+        "click Button10\nchoose CB_Tip_Edit 1512 own\nprint CB_tip_prokat\nset SE_num_q_ia 1\nprint SG_q_ia\n"));
+    ASSERT_EQ(output.lines.size(), 4 + 26 + 2 + 2 + 1 + 2);
+    EXPECT_EQ(joined(output.lines.mid(0, 4)),
+              "Hot-rolled\n \nSE_num_q_ia enabled=0 visible=1\nerror: SG_q_ia row 1 column 1 cannot be edited");
+    const QStringList shown = output.lines.mid(4, 26);
+    EXPECT_EQ(shown[1], "0,900\t3,500");
+    EXPECT_EQ(shown[6], "1,320\t0,010");  // no data between the grade's measured points
+    EXPECT_EQ(shown[25], "1,700\t0,010");
+    EXPECT_EQ(joined(output.lines.mid(30)),
+              "Stalj_vvod enabled=1 visible=1\nSE_num_q_ia enabled=1 visible=1\n"
+              "CB_M_st enabled=1 visible=1 items=5\n3404 GOST USSR 21427\n"
+              "Hot-rolled\nBc, T\tpc, W/kg\n0,932\t3,920");  // 3,6 + (4,6 - 3,6) * 0,032 / 0,1
 }
 
 // A name of one or two characters is still matched and loaded, but writing

@@ -61,6 +61,8 @@ TEST_F(SteelCatalogueTest, WithoutAFileHoldsTheBuiltInGrades) {
     EXPECT_DOUBLE_EQ(grade3404.points[14].B, 1.5);
     EXPECT_DOUBLE_EQ(grade3404.points[14].p, 1.1);
     EXPECT_DOUBLE_EQ(grade3404.points[14].qz, 16600);
+    EXPECT_EQ(catalogue.builtinPositionOf("3405 GOST USSR 21427"), 3);
+    EXPECT_EQ(catalogue.builtinPositionOf("3405 GOST USSR 21427 "), -1);
 }
 
 TEST_F(SteelCatalogueTest, StoredSteelsFollowTheBuiltInOnesAndKeepOnlyTheirValidPoints) {
