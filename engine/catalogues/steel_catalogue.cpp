@@ -74,12 +74,16 @@ struct SteelCatalogue::CheckedSteel {
 
 SteelCatalogue::SteelCatalogue() : entries_(builtinEntries()) {}
 
-QStringList SteelCatalogue::load(const QString& folder) {
-    folder_ = folder;
+void SteelCatalogue::reset() {
     entries_ = builtinEntries();
     image_ = StalImage();
     storedCount_ = 0;
     damagedFileOnDisk_ = false;
+}
+
+QStringList SteelCatalogue::load(const QString& folder) {
+    folder_ = folder;
+    reset();
 
     StalReadResult read = readStalFile(filePath());
     switch (read.status) {
@@ -94,12 +98,31 @@ QStringList SteelCatalogue::load(const QString& folder) {
     case StalReadStatus::Read:
         break;
     }
+    return loadRecord(read.image);
+}
 
+QStringList SteelCatalogue::loadRecord(const StalImage& record) {
+    reset();
     QStringList errors;
-    image_ = read.image;
+    image_ = record;
     const int fileCount = image_.steelCount();
     storedCount_ = std::min(fileCount, kMaxStoredSteels);
     if (fileCount > kMaxStoredSteels) errors << QString::fromUtf8(texts::kTooManySteels).arg(fileCount);
+
+    std::vector<int> plausible;
+    for (int k = 1; k <= storedCount_; ++k) {
+        if (image_.isPlausible(k)) plausible.push_back(k);
+    }
+    if (const int leftOut = storedCount_ - static_cast<int>(plausible.size()); leftOut > 0) {
+        StalImage kept;
+        for (std::size_t i = 0; i < plausible.size(); ++i) kept.copySteel(static_cast<int>(i) + 1, image_, plausible[i]);
+        storedCount_ = static_cast<int>(plausible.size());
+        kept.setSteelCount(storedCount_);
+        image_ = kept;
+        damagedFileOnDisk_ = true;
+        errors << QString::fromUtf8(texts::kImplausibleRecords).arg(QDir::toNativeSeparators(filePath())).arg(leftOut);
+    }
+
     entries_.reserve(static_cast<std::size_t>(kBuiltinCount + storedCount_));
     for (int k = 1; k <= storedCount_; ++k) entries_.push_back(image_.entry(k));
     return errors;
@@ -127,7 +150,7 @@ int SteelCatalogue::builtinPositionOf(const QString& name) const {
     return -1;
 }
 
-QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QStringLiteral("Stal.dat")); }
+QString SteelCatalogue::filePath() const { return QDir(folder_).filePath(QString::fromUtf8(kFileName)); }
 
 // None of the checks changes anything.
 SteelCatalogue::CheckedSteel SteelCatalogue::check(const SteelInput& steel, double lowerCut_T) {

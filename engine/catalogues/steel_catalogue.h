@@ -35,9 +35,17 @@ public:
 
     SteelCatalogue();  // the built-in grades only
 
+    static constexpr const char* kFileName = "Stal.dat";
+
     // Built-in grades, then the stored steels of <folder>/Stal.dat. Returns
-    // the error texts to show; never throws. A missing file is no error.
+    // the error texts to show; never throws. A missing file is no error. A
+    // short or unreadable file, or one with implausible steels, is kept as
+    // Stal.dat.bad before the first write.
     QStringList load(const QString& folder);
+    // What load does with the record it read: the first 103 stored steels
+    // are taken, those that are not plausible left out (reported once, with
+    // the file's path) and the others moved up to close the gaps.
+    QStringList loadRecord(const StalImage& record);
 
     const std::vector<SteelEntry>& entries() const { return entries_; }
     QStringList names() const;
@@ -67,6 +75,7 @@ private:
     static CheckedSteel check(const SteelInput& steel, double lowerCut_T);
     void storeInImage(int k, const CheckedSteel& steel);
     void save();
+    void reset();
 
     QString folder_;
     StalImage image_;

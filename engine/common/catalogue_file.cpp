@@ -10,27 +10,46 @@
 namespace dravik {
 namespace {
 
+// How a failed file operation is put into words.
+using FailureText = QString (*)(const QFileDevice& file, int errorNumber);
+
+// The system's own words for what went wrong.
+QString systemReason(const QFileDevice& file, int errorNumber) {
+    return errorNumber != 0 ? qt_error_string(errorNumber) : file.errorString();
+}
+
 // Runs one file operation with errno cleared; on failure throws the text of
 // what went wrong, read before anything else can change errno.
 template <typename Operation>
-void orFail(const QFileDevice& file, Operation operation) {
+void orFail(const QFileDevice& file, Operation operation, FailureText describe = fileErrorText) {
     errno = 0;
     if (operation()) return;
-    throw CommandError(fileErrorText(file, errno));
+    throw CommandError(describe(file, errno));
+}
+
+void saveThroughTemporary(const QString& path, const QByteArray& bytes, FailureText describe) {
+    QSaveFile file(path);
+    orFail(file, [&] { return file.open(QIODevice::WriteOnly); }, describe);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const QString text = describe(file, errno);
+        file.cancelWriting();
+        throw CommandError(text);
+    }
+    orFail(file, [&] { return file.commit(); }, describe);
 }
 
 }  // namespace
 
-void writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    orFail(file, [&] { return file.open(QIODevice::WriteOnly); });
+void writeWholeFile(const QString& path, const QByteArray& bytes) { saveThroughTemporary(path, bytes, fileErrorText); }
+
+void copyWholeFile(const QString& from, const QString& to) {
+    QFile source(from);
+    orFail(source, [&] { return source.open(QIODevice::ReadOnly); }, systemReason);
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const QString text = fileErrorText(file, errno);
-        file.cancelWriting();
-        throw CommandError(text);
-    }
-    orFail(file, [&] { return file.commit(); });
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) throw CommandError(systemReason(source, errno));
+    saveThroughTemporary(to, bytes, systemReason);
 }
 
 void setAsideDamagedFile(const QString& path) {

@@ -12,6 +12,10 @@ namespace dravik {
 // leaves the old file as it was. Throws CommandError with fileErrorText.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// Copies the file `from` to `to` the same way, so a failed copy leaves no
+// `to` behind. Throws CommandError with the system's reason.
+void copyWholeFile(const QString& from, const QString& to);
+
 // Keeps a damaged file as <path>.bad before anything replaces it: one copy,
 // so an older .bad goes. Nothing to do when the file is gone. Throws
 // CommandError with fileErrorText when the copy cannot be made.

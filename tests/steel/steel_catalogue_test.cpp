@@ -248,6 +248,31 @@ TEST_F(SteelCatalogueTest, AShortFileIsReportedAndKeptAsBadBeforeTheFirstWrite) 
     }
 }
 
+// Steels no program could have stored are left out, reported once with the
+// file's path; the others move up, and the file is kept as Stal.dat.bad
+// before it is first rewritten.
+TEST_F(SteelCatalogueTest, ImplausibleSteelsAreLeftOutAndTheFileKeptAsBad) {
+    const std::vector<SteelPoint> points = {{1.0, 1.0, 1.0, 1.0}};
+    handMade(4, {{"First", 'c', 0.3, 1, points},
+                 {"Bad thickness", 'c', -0.3, 1, points},
+                 {"Bad count", 'h', 0.3, 500, points},
+                 {"Last", 'h', 0.35, 1, points}});
+    const QByteArray damaged = test::readBytes(path());
+    SteelCatalogue catalogue;
+    EXPECT_EQ(catalogue.load(folder.path()),
+              QStringList{path() + ": 2 records are not plausible and were left out"});
+    EXPECT_EQ(catalogue.names(), kBuiltinNames + QStringList({"First", "Last"}));
+    EXPECT_EQ(catalogue.storedEntry(2).thickness_mm, 0.35);
+    EXPECT_TRUE(test::readBytes(path()) == damaged);
+
+    catalogue.replace(2, linearSteel("Last"));
+    catalogue.add(linearSteel("New"));
+    EXPECT_TRUE(test::readBytes(path() + ".bad") == damaged);
+    SteelCatalogue next;
+    EXPECT_TRUE(next.load(folder.path()).isEmpty());
+    EXPECT_EQ(next.names(), kBuiltinNames + QStringList({"First", "Last", "New"}));
+}
+
 TEST_F(SteelCatalogueTest, AFailedWriteKeepsTheChangeInMemoryAndTheOldFile) {
     handMade(1, {{"Stored", 'h', 0.3, 25, {{1.0, 1.0, 1.0, 1.0}}}});
     const QByteArray before = test::readBytes(path());
