@@ -3,7 +3,10 @@
 #include "common/command_error.h"
 #include "common/runtime_texts.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -59,6 +62,19 @@ void setAsideDamagedFile(const QString& path) {
     orFail(older, [&] { return !older.exists() || older.remove(); });
     QFile damaged(path);
     orFail(damaged, [&] { return damaged.rename(copy); });
+}
+
+void removeLeftoverTemporaries(const QString& folder, const QStringList& names, const QDateTime& startedAt) {
+    static const QRegularExpression kSaveSuffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    for (const QString& name : names) {
+        const QStringList pattern{name + QStringLiteral(".??????")};
+        for (const QFileInfo& file :
+             dir.entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive)) {
+            if (!kSaveSuffix.match(file.fileName().mid(name.size() + 1)).hasMatch()) continue;
+            if (file.lastModified() < startedAt) QFile::remove(file.filePath());
+        }
+    }
 }
 
 QString fileErrorText(QFileDevice::FileError error, int errorNumber, const QString& deviceText) {

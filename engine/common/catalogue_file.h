@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 
 // Writing the catalogue files (Stal.dat, Provod.dat) so that nothing a user
 // stored is ever half-written or silently replaced.
@@ -20,6 +22,13 @@ void copyWholeFile(const QString& from, const QString& to);
 // so an older .bad goes. Nothing to do when the file is gone. Throws
 // CommandError with fileErrorText when the copy cannot be made.
 void setAsideDamagedFile(const QString& path);
+
+// Removes what interrupted saves left in `folder` next to the catalogues
+// named `names`: files "<name>.XXXXXX", six letters or digits, as a save
+// names its temporary file. Only files last written before `startedAt` go,
+// so a save another running copy of the program is making now is left
+// alone. A file that cannot be removed stays; nothing is reported.
+void removeLeftoverTemporaries(const QString& folder, const QStringList& names, const QDateTime& startedAt);
 
 // The text of a failed file operation: "File access denied" for missing
 // permissions or a read-only medium, "Disk full" for a full disk or quota,

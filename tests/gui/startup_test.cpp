@@ -1,5 +1,9 @@
 #include "gui/script_session.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace dravik::test {
@@ -37,6 +41,21 @@ TEST(StartUp, WindowsAreCreatedWithTheirCaptions) {
               "Phase II - Calculation of the winding\nAdd wire\nPacket sizes were yoke\nAdd / edit steel\n"
               "Расчет обмотки компенсационного устройства (КУ)\nО программе DRAVIK 1.1\nParameters Z\n"
               "EtapII enabled=1 visible=0");
+}
+
+// An interrupted save leaves its temporary file beside the catalogue; the
+// next start removes it, and nothing else.
+TEST(StartUp, LeftoverTemporariesOfInterruptedSavesAreRemoved) {
+    ScriptSession session;
+    for (const char* name : {"Stal.dat.Ab12Cd", "Provod.dat.x9Y8z7", "Stal.dat.bad"}) {
+        QFile file(QDir(session.dataDir()).filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    session.run(QStringLiteral("state EtapI\n"));
+    EXPECT_FALSE(QFileInfo::exists(QDir(session.dataDir()).filePath("Stal.dat.Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(session.dataDir()).filePath("Provod.dat.x9Y8z7")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(session.dataDir()).filePath("Stal.dat.bad")));
 }
 
 TEST(StartUp, CopyingTheEmptyReportStillConfirms) {
