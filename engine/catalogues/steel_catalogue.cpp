@@ -78,6 +78,7 @@ void SteelCatalogue::reset() {
     entries_ = builtinEntries();
     image_ = StalImage();
     storedCount_ = 0;
+    slotsToKeep_.clear();
     damagedFileOnDisk_ = false;
 }
 
@@ -114,18 +115,28 @@ QStringList SteelCatalogue::loadRecord(const StalImage& record) {
         if (image_.isPlausible(k)) plausible.push_back(k);
     }
     if (const int leftOut = storedCount_ - static_cast<int>(plausible.size()); leftOut > 0) {
-        StalImage kept;
-        for (std::size_t i = 0; i < plausible.size(); ++i) kept.copySteel(static_cast<int>(i) + 1, image_, plausible[i]);
         storedCount_ = static_cast<int>(plausible.size());
-        kept.setSteelCount(storedCount_);
-        image_ = kept;
+        slotsToKeep_ = std::move(plausible);
         damagedFileOnDisk_ = true;
         errors << QString::fromUtf8(texts::kImplausibleRecords).arg(QDir::toNativeSeparators(filePath())).arg(leftOut);
     }
 
     entries_.reserve(static_cast<std::size_t>(kBuiltinCount + storedCount_));
-    for (int k = 1; k <= storedCount_; ++k) entries_.push_back(image_.entry(k));
+    for (int k = 1; k <= storedCount_; ++k) entries_.push_back(image_.entry(slotOf(k)));
     return errors;
+}
+
+int SteelCatalogue::slotOf(int k) const { return slotsToKeep_.empty() ? k : slotsToKeep_[static_cast<std::size_t>(k - 1)]; }
+
+// The steels left out of a load are dropped from the record only when it
+// is first changed: copying 8 MB is for a save to pay, not for every load.
+void SteelCatalogue::dropLeftOutSteels() {
+    if (slotsToKeep_.empty()) return;
+    StalImage kept;
+    for (int k = 1; k <= storedCount_; ++k) kept.copySteel(k, image_, slotOf(k));
+    kept.setSteelCount(storedCount_);
+    image_ = kept;
+    slotsToKeep_.clear();
 }
 
 QStringList SteelCatalogue::names() const {
@@ -174,6 +185,7 @@ void SteelCatalogue::add(const SteelInput& steel) {
     if (storedCount_ >= kMaxStoredSteels) throw CommandError(texts::kSteelTableFull);
     const CheckedSteel checked = check(steel, kAddLowerCut_T);
 
+    dropLeftOutSteels();
     const int k = storedCount_ + 1;
     image_.clearSteel(k);
     image_.setSteelCount(k);
@@ -189,6 +201,7 @@ void SteelCatalogue::replace(int storedIndex, const SteelInput& steel) {
     }
     const CheckedSteel checked = check(steel, kReplaceLowerCut_T);
 
+    dropLeftOutSteels();
     storeInImage(storedIndex, checked);
     entries_[storedPosition(storedIndex)] = image_.entry(storedIndex);
     save();

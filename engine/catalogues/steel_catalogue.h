@@ -44,7 +44,7 @@ public:
     QStringList load(const QString& folder);
     // What load does with the record it read: the first 103 stored steels
     // are taken, those that are not plausible left out (reported once, with
-    // the file's path) and the others moved up to close the gaps.
+    // the file's path) and the others numbered on without gaps.
     QStringList loadRecord(const StalImage& record);
 
     const std::vector<SteelEntry>& entries() const { return entries_; }
@@ -76,11 +76,16 @@ private:
     void storeInImage(int k, const CheckedSteel& steel);
     void save();
     void reset();
+    int slotOf(int k) const;
+    void dropLeftOutSteels();
 
     QString folder_;
     StalImage image_;
     std::vector<SteelEntry> entries_;
     int storedCount_ = 0;
+    // The record's slots of stored steels 1, 2, ... while the steels a load
+    // left out are still in the record; empty when steel k is slot k.
+    std::vector<int> slotsToKeep_;
     bool damagedFileOnDisk_ = false;  // set aside as Stal.dat.bad before the first write
 };
 
