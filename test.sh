@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once in a normal build and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: once in a normal build, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and then each fuzz target
+# for a short fixed number of runs in an engine-only clang build.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh --fuzz
 
 jobs=$(nproc)
 run_suite() {
@@ -16,3 +17,4 @@ run_suite() {
 run_suite build/release -DCMAKE_BUILD_TYPE=Release
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVIK_SANITIZE=ON
+run_suite build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDRAVIK_FUZZ=ON
