@@ -25,8 +25,7 @@ struct CurveGridTexts {
 // First all three grids are trimmed: from the counted row up, while its
 // induction cell is blank, the count drops by one (not below 1). Then, grid
 // by grid, rows 1..count are read, induction before value: a blank cell
-// becomes "0,01" (the no-data value, left in `grids` for the window to
-// show), a "." typed as decimal point is read as "," (the cell keeps its
+// becomes "0,01" (the no-data value, also left in `grids`), a "." typed as decimal point is read as "," (the cell keeps its
 // text), the text is converted and the number checked: an induction above 0
 // and at most 3 T, a loss or magnetising power not below 0.
 //
