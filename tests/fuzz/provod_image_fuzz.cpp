@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QByteArray& image = fileImage();
     const std::size_t used = std::min<std::size_t>(size, static_cast<std::size_t>(kProvodImageBytes));
-    std::memcpy(image.data(), data, used);
+    if (used > 0) std::memcpy(image.data(), data, used);
     try {
         checkLoadedCatalogue(readProvodContents(image));
     } catch (const CommandError&) {
