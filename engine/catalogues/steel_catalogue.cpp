@@ -30,11 +30,9 @@ constexpr std::array<char, 2> kRollingByChoice = {'c', 'h'};
 constexpr InputRange kThicknessRange{0, false, 5, "above 0 and at most 5"};
 
 char rollingOf(int choice) {
+    // No item chosen shows an empty text.
     if (choice < 0 || choice >= static_cast<int>(kRollingByChoice.size())) {
-        const CatalogueField& field = steel_entry::kRolling;
-        throw CommandError(outOfRangeText(QString::fromUtf8(field.caption), QStringLiteral("Cold-rolled or Hot-rolled"),
-                                          QString()),
-                           QString::fromUtf8(field.control));
+        steel_entry::kRolling.refuse("Cold-rolled or Hot-rolled", QString());
     }
     return kRollingByChoice[static_cast<std::size_t>(choice)];
 }

@@ -41,9 +41,7 @@ void require(const TypedSize& size, const InputRange& range) {
 
 // The section a round or rectangular wire of these sizes can have at most.
 void requireSectionFits(const TypedSize& s, double largest_mm2, const char* bound) {
-    if (s.value <= largest_mm2 * kSectionSlack) return;
-    throw CommandError(outOfRangeText(QString::fromUtf8(s.field.caption), QString::fromUtf8(bound), s.text),
-                       QString::fromUtf8(s.field.control));
+    if (s.value > largest_mm2 * kSectionSlack) s.field.refuse(bound, s.text);
 }
 
 QByteArray storedText(const CatalogueField& field, const QString& text, int room) {
@@ -56,10 +54,7 @@ WireRecord wireFromEntry(const WireEntryTexts& texts) {
     TypedSize D{kD, texts.D}, a{kA, texts.a}, b{kB, texts.b}, s{kS, texts.s}, delta2{kDelta2, texts.delta2};
     for (TypedSize* size : {&D, &a, &b, &s, &delta2}) convert(*size);
 
-    if (texts.tip.trimmed().isEmpty()) {
-        throw CommandError(outOfRangeText(QString::fromUtf8(kTip.caption), QStringLiteral("not blank"), texts.tip),
-                           QString::fromUtf8(kTip.control));
-    }
+    if (texts.tip.trimmed().isEmpty()) kTip.refuse("not blank", texts.tip);
     require(s, kSectionRange);
     require(delta2, kInsulationRange);
     if (texts.round) {
