@@ -237,7 +237,14 @@ bool ScriptRunner::cell(const Line& line, const QString& name, const QString& ar
     if (!rowOk || !columnOk || row < 0 || row >= model->rowCount() || column < 0 || column >= model->columnCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no cell %2 %3").arg(name, rowText, columnText));
     }
-    model->setData(model->index(row, column), text);
+    // A user can type only into a cell the grid lets them edit: not into a
+    // heading row, a read-only grid or a grid that only shows a table.
+    const QModelIndex index = model->index(row, column);
+    if (!(model->flags(index) & Qt::ItemIsEditable) || grid->editTriggers() == QAbstractItemView::NoEditTriggers) {
+        write(QStringLiteral("error: %1 row %2 column %3 cannot be edited").arg(name).arg(row).arg(column));
+        return true;
+    }
+    model->setData(index, text);
     return true;
 }
 
