@@ -10,6 +10,7 @@
 #include <span>
 
 class QComboBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -59,6 +60,10 @@ QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* 
 // The lines of a results box, and showing a report in it.
 QStringList memoLines(const QPlainTextEdit* memo);
 void showReport(QPlainTextEdit* memo, const Report& report);
+
+// The user entering a control: a click, Tab or a shortcut. Focus coming
+// back with a window, after a message box, or given by the program, is not.
+bool enteredByUser(const QFocusEvent* event);
 
 // Runs a command, then `show` (whether or not the command failed, so that
 // what it wrote before a failure is seen), then shows the failure that
