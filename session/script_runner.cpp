@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextEdit>
+#include <QThreadPool>
 
 namespace dravik {
 namespace {
@@ -89,6 +91,7 @@ int ScriptRunner::run(const QStringList& lines) {
         if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#'))) continue;
         const auto [command, rest] = firstWord(text);
         if (!perform({i + 1, command, rest})) return 2;
+        if (waitForBackgroundWork_) QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
@@ -301,13 +304,16 @@ bool ScriptRunner::state(const Line& line, const QString& name) {
 }
 
 // FILE is the rest of the line, relative to the current folder. A file that
-// cannot be read or written is an error line; the run goes on.
+// cannot be read or written is an error line; the run goes on. "export" of a
+// .csv file writes the design variants' table, any other the report.
 bool ScriptRunner::document(const Line& line) {
     if (line.rest.isEmpty()) return scriptError(line, QStringLiteral("\"%1\" needs a file name").arg(line.command));
     if (line.command == QLatin1String("save")) {
         documents_->save(line.rest);
     } else if (line.command == QLatin1String("open")) {
         documents_->open(line.rest);
+    } else if (QFileInfo(line.rest).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
+        documents_->exportVariants(line.rest);
     } else {
         documents_->exportReport(line.rest);
     }

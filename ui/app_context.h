@@ -8,6 +8,7 @@
 #include "magnetic/stage1_results.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace dravik {
@@ -51,6 +52,10 @@ struct AppContext {
     QString scriptWorkbook;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
+    // Performs script lines on the windows as a user would, through the
+    // session's own action path, so that they are recorded in the design:
+    // how "Apply" of the design variants makes a variant the design.
+    std::function<void(const QStringList&)> performActions;
 
     DesignState design;
     // The Stage I inputs the design state's results come from.

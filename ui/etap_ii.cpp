@@ -79,6 +79,9 @@ QWidget* yokeDistanceCaption(QWidget* parent) {
 
 }  // namespace
 
+QString windingItemText(Winding winding) { return text(kWindings.at(static_cast<size_t>(winding))); }
+QString shapeItemText(int item) { return text(kShapes.at(static_cast<size_t>(item))); }
+
 TEtapII::TEtapII(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("EtapII"));
     setWindowTitle(QStringLiteral("Phase II - Calculation of the winding"));

@@ -23,6 +23,11 @@ class CoreWindowDrawing;
 struct Stage2Effects;
 class Report;
 
+// The texts of the items of the winding selector CB_NN_VN and of the
+// conductor shape list CB_c_r.
+QString windingItemText(Winding winding);
+QString shapeItemText(int item);
+
 // What the Stage II window holds that a design made without it needs: the
 // fields the hand-over keeps (as typed), the material chosen, and the LV
 // layer count while the selector shows the LV winding.

@@ -11,7 +11,9 @@
 #include "explorer/sweep_run.h"
 #include "explorer/variant_table.h"
 #include "iarmo_razmery.h"
+#include "magnetic/scheme.h"
 #include "messages.h"
+#include "variant_apply.h"
 #include "variant_grid.h"
 #include "window_placement.h"
 
@@ -29,6 +31,8 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 #include <cmath>
+#include <numbers>
+#include <tuple>
 #include <stdexcept>
 
 namespace dravik {
@@ -96,6 +100,7 @@ TVarianty::TVarianty(AppContext& context) : context_(context) {
     connect(But_Raschet, &QPushButton::clicked, this, &TVarianty::But_RaschetClick);
     connect(But_Otmena, &QPushButton::clicked, this, &TVarianty::But_OtmenaClick);
     connect(But_Eksport, &QPushButton::clicked, this, &TVarianty::But_EksportClick);
+    connect(But_Primenitj, &QPushButton::clicked, this, &TVarianty::But_PrimenitjClick);
     connect(&run_, &QFutureWatcher<VariantResult>::resultsReadyAt, this, &TVarianty::takeArrivedResults);
     connect(&run_, &QFutureWatcher<VariantResult>::progressValueChanged, PB_Varianty, &QProgressBar::setValue);
     connect(&run_, &QFutureWatcher<VariantResult>::finished, this, &TVarianty::sweepFinished);
@@ -271,7 +276,7 @@ SweepBase TVarianty::sweepBase() const {
 
 // ---- The sweep ---------------------------------------------------------------
 
-bool TVarianty::isRunning() const { return run_.isRunning(); }
+bool TVarianty::isRunning() const { return sweeping_; }
 
 void TVarianty::showRunning(bool running) {
     But_Raschet->setEnabled(!running);
@@ -307,13 +312,14 @@ void TVarianty::But_RaschetClick() {
 
     std::shared_ptr<const Sweep> sweep;
     Prices prices;
+    const SweepBase base = sweepBase();
     const bool ready = runCommand(
         *context_.messages,
         [&] {
             const SweepRanges ranges = readSweepRanges(texts);
             prices = readPrices(texts);
             try {
-                sweep = std::make_shared<const Sweep>(sweepBase(), ranges, context_.steels.entries(),
+                sweep = std::make_shared<const Sweep>(base, ranges, context_.steels.entries(),
                                                       context_.wires.records());
             } catch (const std::invalid_argument&) {
                 throw CommandError(QStringLiteral("The rating of Stage I has changed: open Design variants again"));
@@ -323,10 +329,12 @@ void TVarianty::But_RaschetClick() {
     if (!ready) return;
 
     arrived_.clear();
+    sweptFrom_ = base;
     SG_Var->variants().start(sweep, Ed_Valjuta->text());
     PB_Varianty->setRange(0, sweep->size());
     PB_Varianty->setValue(0);
     Lab_Sostojanie->setText(QStringLiteral("Calculating %1 variants").arg(sweep->size()));
+    sweeping_ = true;
     run_.setFuture(runSweep(sweep, prices));
     showArrived_.start();
     showRunning(true);
@@ -344,6 +352,10 @@ void TVarianty::showArrivedResults() {
 }
 
 void TVarianty::sweepFinished() {
+    // Letting the run's results go below sets an empty future, which reports
+    // finished (and cancelled) once more.
+    if (!sweeping_) return;
+    sweeping_ = false;
     showArrived_.stop();
     showArrivedResults();
     const VariantTable& table = *SG_Var->table();
@@ -361,18 +373,77 @@ void TVarianty::sweepFinished() {
     showRunning(false);
 }
 
-void TVarianty::But_EksportClick() {
+QString TVarianty::writeCsv(const QString& path) const {
     const VariantTable* table = SG_Var->table();
-    if (!table) return;
+    if (!table || table->size() == 0) return QStringLiteral("No design variants to export: calculate the variants first");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(table->csv(SG_Var->shownRows())) < 0 || !file.commit()) {
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    }
+    return QString();
+}
+
+void TVarianty::But_EksportClick() {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), QString(),
                                                       QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
-    runCommand(*context_.messages, [&] {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(table->csv(SG_Var->shownRows())) < 0 || !file.commit()) {
-            throw CommandError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (const QString problem = writeCsv(path); !problem.isEmpty()) context_.messages->error(problem);
+}
+
+// ---- Apply -----------------------------------------------------------------
+
+// The variants hold only for the inputs they were made from: every Stage I
+// and Stage II input but those "Apply" sets itself (the diameter with its
+// standard packets, the window, the steel).
+bool TVarianty::inputsAsSwept() const {
+    const auto kept = [](SweepBase base) {
+        MagneticInputs& in = base.stage1;
+        for (size_t i = 0; i < in.A.size(); ++i) {
+            in.A[i] = in.a[i] = {};
+            // "Pick sheets for power" fills the first six yoke packets.
+            if (i < 6) in.B[i] = in.b[i] = {};
         }
-    });
+        in.C = in.Lc = in.Cok = in.dnom = {};
+        in.steelIndex = 0;
+        in.steelName.clear();
+        return std::tuple(in, base.l_01, base.k_t, base.a_01, base.boardIndex, base.cylinderBoardIndex);
+    };
+    return kept(sweepBase()) == kept(sweptFrom_);
+}
+
+// The selected variant becomes the design by the actions a user would take
+// in Stage I and Stage II, step by step; a step that does not end as the
+// design needs it (the variant stops there) ends the actions, as it would
+// end a user's.
+void TVarianty::But_PrimenitjClick() {
+    const VariantTable* table = SG_Var->table();
+    const std::optional<int> row = SG_Var->currentTableRow();
+    if (!table || !row) {
+        context_.messages->error(QStringLiteral("Choose a variant in the table first"));
+        return;
+    }
+    if (!inputsAsSwept()) {
+        context_.messages->error(
+            QStringLiteral("The inputs of Stage I or Stage II have changed since the variants were calculated: "
+                           "calculate the variants again"));
+        return;
+    }
+    ApplyStart start;
+    start.stageTwoShown = context_.windows.etapII->isVisible();
+    start.zigzagAngleDefault = context_.stage2.beta == std::numbers::pi / 6;
+    const auto stepEnded = [this](ApplyStep step) {
+        switch (step) {
+        case ApplyStep::StageOne: return context_.stage1Results.areCurrentFor(context_.windows.etapI->typedInputs());
+        case ApplyStep::HandOver: return !carriesKuWinding(context_.design.scheme) || context_.stage2.ku_done;
+        case ApplyStep::Lv: return context_.stage2.lv_done;
+        case ApplyStep::Hv: return true;
+        }
+        return false;
+    };
+    for (const ApplyAction& action : applyingActions(table->sweep(), table->at(*row).variant, start)) {
+        context_.performActions(action.lines);
+        if (!stepEnded(action.step)) return;
+    }
 }
 
 }  // namespace dravik

@@ -38,6 +38,10 @@ public:
     // Whether a sweep is running.
     bool isRunning() const;
 
+    // Writes the table as the grid shows it to `path` as CSV; the text of
+    // what went wrong, or an empty text.
+    QString writeCsv(const QString& path) const;
+
 private:
     void buildRanges(QWidget* group);
     void buildPrices(QWidget* group);
@@ -50,6 +54,8 @@ private:
     void But_RaschetClick();
     void But_OtmenaClick();
     void But_EksportClick();
+    void But_PrimenitjClick();
+    bool inputsAsSwept() const;
     void takeArrivedResults(int begin, int end);
     void showArrivedResults();
     void sweepFinished();
@@ -60,6 +66,8 @@ private:
     QFutureWatcher<VariantResult> run_;
     std::vector<VariantResult> arrived_;  // results not in the table yet
     QTimer showArrived_;
+    bool sweeping_ = false;
+    SweepBase sweptFrom_;  // what the windows held when the table's sweep started
 
     QComboBox* CB_D_ot = nullptr;
     QComboBox* CB_D_do = nullptr;

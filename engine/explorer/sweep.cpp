@@ -13,10 +13,6 @@
 namespace dravik {
 namespace {
 
-// Items of the KU window's unbalance list: the variants are sized for the
-// first, phase impedances 1 : 2 : 4 with Za = 1.
-constexpr int kFirstUnbalanceItem = 0;
-
 // The values an inclusive range from..to by step holds.
 std::vector<int> steps(int from, int to, int step) {
     if (step < 1 || from > to) throw std::invalid_argument("an empty range of the sweep");
@@ -138,7 +134,7 @@ Sweep::Sweep(const SweepBase& base, const SweepRanges& ranges, std::vector<Steel
     const bool ku = carriesKuWinding(*schemeFromText(base.stage1.shem));
 
     KuInputs& kuIn = prototype_.ku;
-    kuIn.unbalanceItem = kFirstUnbalanceItem;
+    kuIn.unbalanceItem = kVariantUnbalanceItem;
     loadWindingDefaults(kuIn, Winding::Ku);
     kuIn.n_sl = NumberInput::of(floatOf(NumberInput(windingFields(Winding::Ku).layers)));
     kuIn.layerCaption = QString::fromUtf8(windingFields(Winding::Ku).layerCaption);

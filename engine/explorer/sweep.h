@@ -23,6 +23,10 @@ inline constexpr int kCopperItem = 0;
 inline constexpr int kAluminumItem = 1;
 QString materialName(int materialItem);
 
+// The item of the KU window's unbalance list every variant's KU is sized
+// for: the first, phase impedances 1 : 2 : 4 with Za = 1.
+inline constexpr int kVariantUnbalanceItem = 0;
+
 // The most variants one sweep runs.
 inline constexpr int kMaxVariants = 100000;
 
@@ -101,6 +105,7 @@ public:
     const std::vector<SteelEntry>& steels() const { return steels_; }
     const WireCatalogue& wires() const { return catalogue_; }
     const SweepRanges& ranges() const { return ranges_; }
+    const SweepBase& base() const { return base_; }
 
 private:
     struct StandardCore {
