@@ -6,6 +6,8 @@
 namespace dravik {
 namespace {
 
+constexpr int kRowsFitted = 200;
+
 // Sorts by the engine's order of the column: figures by value, a missing
 // figure last, ties in ranking order.
 class VariantOrder final : public QSortFilterProxyModel {
@@ -75,10 +77,19 @@ VariantGrid::VariantGrid(QWidget* parent) : QTableView(parent), sorted_(std::mak
     setSortingEnabled(true);
     sortByColumn(static_cast<int>(VariantColumn::Rank), Qt::AscendingOrder);
     horizontalHeader()->setStretchLastSection(true);
+    // Fitting the columns looks at the first rows only: a sweep may hold
+    // a hundred thousand.
+    horizontalHeader()->setResizeContentsPrecision(kRowsFitted);
+    // What a variant failed is what the designer reads first: the grid shows
+    // it beside the choices, not past the costs at the far right (the model,
+    // the CSV and a printed grid keep their order).
+    horizontalHeader()->moveSection(static_cast<int>(VariantColumn::Check), static_cast<int>(VariantColumn::Induction));
     verticalHeader()->hide();
 }
 
 VariantGrid::~VariantGrid() { setModel(nullptr); }
+
+void VariantGrid::fitColumns() { resizeColumnsToContents(); }
 
 int VariantGrid::tableRow(int viewRow) const { return sorted_->mapToSource(sorted_->index(viewRow, 0)).row(); }
 

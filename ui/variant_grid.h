@@ -47,6 +47,8 @@ public:
     int tableRow(int viewRow) const;
     // The rows of the variants table in the order the grid shows them.
     std::vector<int> shownRows() const;
+    // Columns as wide as their heads and the first rows' cells.
+    void fitColumns();
     // The variants table's row of the current view row; none without one.
     std::optional<int> currentTableRow() const;
 

@@ -347,8 +347,10 @@ void TVarianty::takeArrivedResults(int begin, int end) {
 }
 
 void TVarianty::showArrivedResults() {
+    const bool first = SG_Var->table()->size() == 0 && !arrived_.empty();
     SG_Var->variants().add(arrived_);
     arrived_.clear();
+    if (first) SG_Var->fitColumns();
 }
 
 void TVarianty::sweepFinished() {
@@ -368,6 +370,7 @@ void TVarianty::sweepFinished() {
                                       .arg(table.sweep().size())
                                       .arg(meeting)
                                 : counts);
+    SG_Var->fitColumns();
     // The table holds the results now; the run's own copies can go.
     run_.setFuture(QFuture<VariantResult>());
     showRunning(false);
