@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -102,8 +103,8 @@ bool ScriptRunner::perform(const Line& line) {
     const auto [name, rest] = firstWord(line.rest);
     if (line.command == QLatin1String("set")) return set(line, name, rest);
     if (line.command == QLatin1String("choose")) return choose(line, name, rest);
-    if (line.command == QLatin1String("tick")) return tick(line, name, true);
-    if (line.command == QLatin1String("untick")) return tick(line, name, false);
+    if (line.command == QLatin1String("tick")) return tick(line, name, rest, true);
+    if (line.command == QLatin1String("untick")) return tick(line, name, rest, false);
     if (line.command == QLatin1String("click")) return click(line, name);
     if (line.command == QLatin1String("pick")) return pick(line, name, rest);
     if (line.command == QLatin1String("cell")) return cell(line, name, rest);
@@ -176,9 +177,18 @@ bool ScriptRunner::choose(const Line& line, const QString& name, const QString& 
     return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\"").arg(name, text));
 }
 
-bool ScriptRunner::tick(const Line& line, const QString& name, bool checked) {
+bool ScriptRunner::tick(const Line& line, const QString& name, const QString& item, bool checked) {
     QWidget* control = find(line, name);
     if (!control) return false;
+    // A list of check boxes: the item with the text, as a click on its box.
+    if (auto* list = qobject_cast<QListWidget*>(control)) {
+        const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
+        if (found.isEmpty() || !(found.first()->flags() & Qt::ItemIsUserCheckable)) {
+            return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\" to tick").arg(name, item));
+        }
+        found.first()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        return true;
+    }
     auto* box = qobject_cast<QCheckBox*>(control);
     if (!box) return scriptError(line, QStringLiteral("\"%1\" is not a check box").arg(name));
     if (box->isChecked() != checked) box->click();

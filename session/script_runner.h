@@ -66,7 +66,7 @@ private:
 
     bool set(const Line& line, const QString& name, const QString& text);
     bool choose(const Line& line, const QString& name, const QString& text);
-    bool tick(const Line& line, const QString& name, bool checked);
+    bool tick(const Line& line, const QString& name, const QString& item, bool checked);
     bool click(const Line& line, const QString& name);
     bool pick(const Line& line, const QString& name, const QString& row);
     bool cell(const Line& line, const QString& name, const QString& arguments);
