@@ -169,6 +169,7 @@ TEST(DesignVariants, ApplyAgreesWithTheRowFor100kVAStarZigzag) {
 TEST(DesignVariants, ApplyAgreesWithTheRowFor250kVAStarStarWithTheKu) {
     expectSampleAgrees(QStringLiteral(
         "choose CB_Snom 250\nchoose CB_Shem Y/Yn-0\nclick But_Varianty\ntick Varianty.ChB_Medj\nuntick Varianty.ChB_Aljuminij\n"
+        "tick Varianty.CLB_Stali 3405 GOST USSR 21427\n"
         "set Varianty.Ed_Lc_shag 40\nset Varianty.Ed_C_shag 20\nset Varianty.Ed_n_sl_ot 1\nset Varianty.Ed_n_sl_do 3\n"));
 }
 
