@@ -6,6 +6,9 @@
 #include "common/runtime_texts.h"
 #include "design/input_ranges.h"
 
+#include <tuple>
+#include <utility>
+
 namespace dravik {
 namespace {
 
@@ -38,6 +41,16 @@ void requireOrdered(int from, int to, const QString& toText, const FieldName& to
                        toField.control);
 }
 
+// A from..to range of whole numbers, both ends within `range`; an end
+// below the start is refused at the end.
+std::pair<int, int> readFromTo(const QString& fromText, const QString& toText, const InputRange& range,
+                               const FieldName& from, const FieldName& to) {
+    const int first = readWhole(fromText, range, from);
+    const int last = readWhole(toText, range, to);
+    requireOrdered(first, last, toText, to);
+    return {first, last};
+}
+
 }  // namespace
 
 SweepRanges readSweepRanges(const SweepTexts& t) {
@@ -48,25 +61,17 @@ SweepRanges readSweepRanges(const SweepTexts& t) {
         if (position >= 0) r.diameterItems.push_back(t.offeredDiameters[static_cast<size_t>(position)]);
     }
 
-    const InputRange& length = rangedInputOf("Ed_Lc").range;
-    r.lcFrom_mm = readWhole(t.lcFrom, length, field("Ed_Lc_ot", "lс from, mm"));
-    const FieldName lcTo = field("Ed_Lc_do", "lс to, mm");
-    r.lcTo_mm = readWhole(t.lcTo, length, lcTo);
-    requireOrdered(r.lcFrom_mm, r.lcTo_mm, t.lcTo, lcTo);
+    std::tie(r.lcFrom_mm, r.lcTo_mm) = readFromTo(t.lcFrom, t.lcTo, rangedInputOf("Ed_Lc").range,
+                                                  field("Ed_Lc_ot", "lс from, mm"), field("Ed_Lc_do", "lс to, mm"));
     r.lcStep_mm = readWhole(t.lcStep, kStep, field("Ed_Lc_shag", "lс step, mm"));
 
-    const InputRange& spacing = rangedInputOf("Ed_C").range;
-    r.cFrom_mm = readWhole(t.cFrom, spacing, field("Ed_C_ot", "C from, mm"));
-    const FieldName cTo = field("Ed_C_do", "C to, mm");
-    r.cTo_mm = readWhole(t.cTo, spacing, cTo);
-    requireOrdered(r.cFrom_mm, r.cTo_mm, t.cTo, cTo);
+    std::tie(r.cFrom_mm, r.cTo_mm) = readFromTo(t.cFrom, t.cTo, rangedInputOf("Ed_C").range,
+                                                field("Ed_C_ot", "C from, mm"), field("Ed_C_do", "C to, mm"));
     r.cStep_mm = readWhole(t.cStep, kStep, field("Ed_C_shag", "C step, mm"));
 
-    const InputRange& layers = rangedInputOf("Ed_n_sl").range;
-    r.layersFrom = readWhole(t.layersFrom, layers, field("Ed_n_sl_ot", "LV layers from"));
-    const FieldName layersTo = field("Ed_n_sl_do", "LV layers to");
-    r.layersTo = readWhole(t.layersTo, layers, layersTo);
-    requireOrdered(r.layersFrom, r.layersTo, t.layersTo, layersTo);
+    std::tie(r.layersFrom, r.layersTo) =
+        readFromTo(t.layersFrom, t.layersTo, rangedInputOf("Ed_n_sl").range, field("Ed_n_sl_ot", "LV layers from"),
+                   field("Ed_n_sl_do", "LV layers to"));
 
     r.steelIndexes = t.steelIndexes;
     if (r.diameterItems.empty()) {

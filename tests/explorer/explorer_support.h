@@ -5,11 +5,13 @@
 #include "design/winding_fields.h"
 #include "explorer/sweep.h"
 #include "explorer/whole_design.h"
+#include "gui/expected_memo.h"
 #include "magnetic/core_geometry.h"
 
 #include <QFile>
 #include <QString>
 #include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,18 +33,6 @@ inline std::vector<WireRecord> shippedWires() {
 inline const std::vector<SteelEntry>& builtInSteels() {
     static const std::vector<SteelEntry> steels = SteelCatalogue().entries();
     return steels;
-}
-
-// A memo kept beside the script-mode tests, line by line.
-inline QStringList expectedMemo(const char* name) {
-    QFile file(QStringLiteral(DRAVIK_DESIGN_EXPECTED_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
-        return {};
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    return text.split(QLatin1Char('\n'));
 }
 
 inline std::string joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')).toStdString(); }
