@@ -39,8 +39,13 @@ void VariantModel::add(const std::vector<VariantResult>& results) {
     beginInsertRows({}, first, first + static_cast<int>(results.size()) - 1);
     table_->add(results);
     endInsertRows();
-    // New arrivals move the ranks and the best of the rows already shown.
-    if (first > 0) emit dataChanged(index(0, 0), index(first - 1, kVariantColumnCount - 1));
+    // New arrivals move the ranks (and the mark of the best) of the rows
+    // already shown that meet every check; the other rows show no rank, and
+    // their order among themselves stays. Telling only those rows keeps the
+    // sorted view from sorting every row anew at each arrival.
+    for (int row = 0; row < first; ++row) {
+        if (table_->at(row).meetsEverything()) emit dataChanged(index(row, 0), index(row, kVariantColumnCount - 1));
+    }
 }
 
 int VariantModel::rowCount(const QModelIndex& parent) const {
