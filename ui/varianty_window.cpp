@@ -433,6 +433,12 @@ void TVarianty::But_PrimenitjClick() {
     }
     ApplyStart start;
     start.stageTwoShown = context_.windows.etapII->isVisible();
+    // The presses are those of Stage I and Stage II: another window in their
+    // place (the steel editor) would refuse every one of them.
+    if (!start.stageTwoShown && !context_.windows.etapI->isVisible()) {
+        context_.messages->error(QStringLiteral("Go back to Stage I or Stage II first: Apply works in their windows"));
+        return;
+    }
     start.zigzagAngleDefault = context_.stage2.beta == std::numbers::pi / 6;
     const auto stepEnded = [this](ApplyStep step) {
         switch (step) {

@@ -222,7 +222,8 @@ TEST(DesignVariants, AppliedDesignIsSavedAsAHandMadeOneAndTheTableExports) {
 }
 
 // The rows hold for the rating they were made for: after a change of the
-// power Apply refuses and the windows stay as they were.
+// power Apply refuses and the windows stay as they were. So it does while
+// another window stands in the place of Stage I.
 TEST(DesignVariants, ApplyRefusesWhenTheRatingChangedSinceTheSweep) {
     const ScriptSession session;
     const ScriptOutput output = session.run(QStringLiteral(
@@ -232,6 +233,12 @@ TEST(DesignVariants, ApplyRefusesWhenTheRatingChangedSinceTheSweep) {
     EXPECT_EQ(joined(output.lines),
               "error: The inputs of Stage I or Stage II have changed since the variants were calculated: calculate "
               "the variants again\n\n0");
+
+    // The steel editor in the place of Stage I: no press would go through.
+    const ScriptOutput editing = session.run(QStringLiteral(
+        "click But_Varianty\nset Varianty.Ed_Lc_shag 40\nset Varianty.Ed_C_shag 40\nclick Varianty.But_Raschet\n"
+        "click Button10\npick Varianty.SG_Var 0\nclick Varianty.But_Primenitj\nprint EtapI.Memo_Result\n"));
+    EXPECT_EQ(joined(editing.lines), "error: Go back to Stage I or Stage II first: Apply works in their windows\n");
 }
 
 }  // namespace
