@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QSettings>
 #include <QTextStream>
 #include <cstdio>
 
@@ -67,6 +68,9 @@ int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
     fillContext(context, commandLine);
     dravik::DialogMessages dialogs;
     context.messages = &dialogs;
+    // ~/.config/Dravik/Dravik.conf: where the windows were and how large.
+    QSettings windowSettings(QStringLiteral("Dravik"), QStringLiteral("Dravik"));
+    context.windowSettings = &windowSettings;
     context.quit = [] { QApplication::quit(); };
     dravik::WindowSet windows(context);
     windows.mainWindow()->show();

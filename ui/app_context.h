@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 
+class QSettings;
+
 namespace dravik {
 
 class MessageSink;
@@ -47,6 +49,9 @@ struct AppContext {
     // instead of asking in a file dialog.
     bool scriptMode = false;
     QString scriptWorkbook;
+    // Where the windows keep their places and splitters between runs; none
+    // in script mode, whose runs leave no trace of that kind.
+    QSettings* windowSettings = nullptr;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
 

@@ -8,6 +8,7 @@
 #include "o_programme.h"
 #include "provod_window.h"
 #include "stalj_window.h"
+#include "window_placement.h"
 #include "zigzag_window.h"
 
 namespace dravik {
@@ -35,6 +36,9 @@ WindowSet::WindowSet(AppContext& context) {
     w.ku = adopt(std::make_unique<TRaschet_obmotok_KU>(context), owned_, order_);
     w.about = adopt(std::make_unique<TO_programme>(), owned_, order_);
     w.zigzag = adopt(std::make_unique<TZigzag_parametry>(context), owned_, order_);
+    if (context.windowSettings) {
+        for (QWidget* window : order_) rememberPlacement(window, *context.windowSettings);
+    }
 }
 
 WindowSet::~WindowSet() {
