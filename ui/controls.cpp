@@ -10,6 +10,9 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <optional>
@@ -100,6 +103,46 @@ QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* 
     font.setPixelSize(pixelSize);
     memo->setFont(font);
     return memo;
+}
+
+void keepLinesVisible(QPlainTextEdit* memo, int lines) {
+    const QFontMetrics metrics(memo->font());
+    const int margins = 2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin()));
+    memo->setMinimumHeight(lines * metrics.lineSpacing() + margins);
+}
+
+namespace {
+
+// Asks for the room its content needs, so that a window opens with the form
+// whole where the screen allows (a plain scroll area asks for less).
+class FormPane : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+    }
+};
+
+}  // namespace
+
+QScrollArea* scrollingPane(const QString& objectName, QWidget* content, QWidget* parent) {
+    auto* pane = new FormPane(parent);
+    pane->setObjectName(objectName);
+    pane->setFrameShape(QFrame::NoFrame);
+    pane->setWidgetResizable(true);
+    pane->setWidget(content);
+    return pane;
+}
+
+QSplitter* namedSplitter(const QString& objectName, Qt::Orientation orientation, std::span<QWidget* const> panes,
+                         std::span<const int> stretches, QWidget* parent) {
+    auto* splitter = new QSplitter(orientation, parent);
+    splitter->setObjectName(objectName);
+    splitter->setChildrenCollapsible(false);
+    for (QWidget* pane : panes) splitter->addWidget(pane);
+    for (size_t i = 0; i < stretches.size(); ++i) splitter->setStretchFactor(static_cast<int>(i), stretches[i]);
+    return splitter;
 }
 
 void showReport(QPlainTextEdit* memo, const Report& report) {

@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QWidget;
 
 // Small helpers every window shares, so that the controls behave alike:
@@ -55,6 +57,20 @@ QLabel* plainLabel(const QString& text, QWidget* parent = nullptr);
 // A box of text the program writes and the user only reads: Arial of the
 // given pixel size, a vertical scroll bar, no undo history.
 QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* parent);
+
+// Gives a memo room for at least `lines` lines of its text, so that a
+// report can be read without scrolling at every line.
+void keepLinesVisible(QPlainTextEdit* memo, int lines);
+
+// A form part that scrolls when its window is too small for it, and fills
+// the room it is given otherwise. Drawn without a frame of its own.
+QScrollArea* scrollingPane(const QString& objectName, QWidget* content, QWidget* parent);
+
+// Panes the user can resize by dragging the bars between them; a pane is
+// never dragged shut. `stretches` gives each pane's share of a change of
+// the window's size.
+QSplitter* namedSplitter(const QString& objectName, Qt::Orientation orientation, std::span<QWidget* const> panes,
+                         std::span<const int> stretches, QWidget* parent);
 
 // The lines of a results box, and showing a report in it.
 QStringList memoLines(const QPlainTextEdit* memo);

@@ -28,8 +28,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace dravik {
@@ -68,24 +70,29 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     Image2 = core;
     feedRodSection(*section, {Ed_C, Ed_Lc, Ed_A, Ed_a, CB_Dnom->lineEdit()});
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(input);
-    top->addWidget(section, 1);
-    top->addWidget(core, 1);
+    buildCommands();
+    // The commands of the design in one row, the program's own at its end.
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* command : {Button_Raschet, Button9, Button11, Button10, But_EtapII}) commands->addWidget(command);
+    commands->addStretch();
+    for (QPushButton* command : {Button12, Button7}) commands->addWidget(command);
+
+    // The commands stay with the report: the splitter above them trades the
+    // inputs and drawings for report lines.
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addLayout(commands);
+    lowerLayout->addWidget(results.group, 1);
+
+    QWidget* const upperPanes[] = {scrollingPane(QStringLiteral("ScrollBox_Input_I"), input, this), section, core};
+    QSplitter* upper = namedSplitter(QStringLiteral("Splitter_Drawings_I"), Qt::Horizontal, upperPanes,
+                                     std::array{0, 1, 1}, this);
+    QWidget* const rows[] = {upper, lower};
+    QSplitter* form = namedSplitter(QStringLiteral("Splitter_Report_I"), Qt::Vertical, rows, std::array{0, 1}, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    buildCommands();
-    auto* commands = new QGridLayout;
-    commands->addWidget(Button_Raschet, 0, 0);
-    commands->addWidget(Button9, 0, 1);
-    commands->addWidget(Button11, 0, 2);
-    commands->addWidget(Button10, 0, 3);
-    commands->addWidget(But_EtapII, 1, 0, 1, 2);
-    commands->addWidget(Button12, 1, 2);
-    commands->addWidget(Button7, 1, 3);
-    layout->addLayout(commands);
-    layout->addWidget(results.group, 1);
+    layout->addWidget(form);
 
     followInputChanges();
     centre(this, {1260, 820});
@@ -175,7 +182,11 @@ void TEtapI::buildInputs(QWidget* group) {
 
 void TEtapI::buildCommands() {
     Button_Raschet = namedButton(QStringLiteral("Button_Raschet"), QStringLiteral("Calculation of the magnetic"), this);
-    Button_Raschet->setStyleSheet(QStringLiteral("color: green;"));
+    // Green lettering through the palette: a style sheet would also take the
+    // button off the window's font once the layout moves it into its row.
+    QPalette green = Button_Raschet->palette();
+    green.setColor(QPalette::ButtonText, QColor(0, 128, 0));
+    Button_Raschet->setPalette(green);
     Button9 = namedButton(QStringLiteral("Button9"), QStringLiteral("Pick sheets for power"), this);
     Button11 = namedButton(QStringLiteral("Button11"), QStringLiteral("Size of yoke"), this);
     Button10 = namedButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
