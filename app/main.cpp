@@ -71,7 +71,10 @@ int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
     // ~/.config/Dravik/Dravik.conf: where the windows were and how large.
     QSettings windowSettings(QStringLiteral("Dravik"), QStringLiteral("Dravik"));
     context.windowSettings = &windowSettings;
-    context.quit = [] { QApplication::quit(); };
+    context.quit = [&context] {
+        context.programEnding = true;
+        QApplication::quit();
+    };
     dravik::WindowSet windows(context);
     windows.mainWindow()->show();
     return QApplication::exec();

@@ -7,5 +7,6 @@ target_sources(ui PRIVATE
   drawings/palette.h
   window_placement.h window_placement.cpp
   o_programme.h o_programme.cpp
+  window_keys.h window_keys.cpp
   window_set.h window_set.cpp
 )

@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "messages.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <optional>
+#include <stdexcept>
 
 namespace dravik {
 
@@ -55,6 +57,46 @@ QStringList utf8Items(std::span<const char* const> items) {
     texts.reserve(static_cast<qsizetype>(items.size()));
     for (const char* item : items) texts << QString::fromUtf8(item);
     return texts;
+}
+
+namespace {
+
+std::optional<qsizetype> mnemonicPlace(const QString& caption, QChar letter) {
+    std::optional<qsizetype> inWord;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i].toLower() != letter.toLower()) continue;
+        if (i == 0 || !caption[i - 1].isLetterOrNumber()) return i;
+        if (!inWord) inWord = i;
+    }
+    return inWord;
+}
+
+}  // namespace
+
+void markMnemonic(QAbstractButton* button, QChar letter) {
+    QString caption = button->text();
+    const std::optional<qsizetype> at = mnemonicPlace(caption, letter);
+    if (!at) throw std::logic_error("no mnemonic letter in the caption of " + button->objectName().toStdString());
+    caption.insert(*at, QLatin1Char('&'));
+    button->setText(caption);
+}
+
+void setTabChain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QString withoutMnemonic(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+        shown.append(caption[i]);
+    }
+    return shown;
 }
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {

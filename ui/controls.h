@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <span>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,18 @@ QLineEdit* namedField(QAnyStringView name, QAnyStringView text, QWidget* parent,
 QComboBox* namedList(QAnyStringView name, const QStringList& items, int current, QWidget* parent,
                      bool editable = false);
 QStringList utf8Items(std::span<const char* const> items);
+
+// Underlines `letter` in the button's caption so that Alt and the letter
+// press the button: at the first word that starts with it, else at its
+// first place in a word (either case). A letter the caption lacks is a
+// fault of the program (std::logic_error).
+void markMnemonic(QAbstractButton* button, QChar letter);
+
+// Tab and Shift+Tab go through the controls in this order.
+void setTabChain(std::initializer_list<QWidget*> controls);
+
+// A caption as the user reads it: the mnemonic marks gone, "&&" back to "&".
+QString withoutMnemonic(const QString& caption);
 
 // Sets the text only when it differs, so that the change handler runs for
 // a real change only.

@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "o_programme.h"
 #include "stalj_window.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QApplication>
@@ -95,6 +96,14 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     layout->addWidget(form);
 
     followInputChanges();
+    // Along the rows of the packet grid, then down the form.
+    setTabChain({Ed_C, Ed_Lc, Ed_Cok, Ed_A[0], Ed_a[0], Ed_A[4], Ed_a[4], Ed_A[1], Ed_a[1], Ed_A[5], Ed_a[5],
+                 Ed_A[2], Ed_a[2], Ed_A[6], Ed_a[6], Ed_A[3], Ed_a[3], Ed_A[7], Ed_a[7], Ed_dz, CB_M_st, CB_Iz_st,
+                 Ed_h_B, Ed_num_h_U, Ed_h_U, CB_Un, CB_Uvn, CB_Snom, CB_Shem, CB_Dnom, CB_Press, Button_Raschet,
+                 Button9, Button11, Button10, But_EtapII, Button12, Button7, Memo_Result,
+                 Copy_to_clipboard});
+    // Enter in any field runs the calculation, the step every change leads to.
+    pressOnEnter(this, Button_Raschet);
     centre(this, {1260, 820});
 }
 
@@ -194,6 +203,14 @@ void TEtapI::buildCommands() {
     But_EtapII->setEnabled(false);
     Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
+
+    markMnemonic(Button_Raschet, u'C');
+    markMnemonic(Button9, u'P');
+    markMnemonic(Button11, u'y');
+    markMnemonic(Button10, u's');
+    markMnemonic(But_EtapII, u'o');
+    markMnemonic(Button12, u'A');
+    markMnemonic(Button7, u'x');
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
     connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);

@@ -165,6 +165,10 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form);
+    setTabChain({Ed_l_01, CB_delta, Ed_a_01, CB_delt, Ed_n_sl, Ed_ak, Ed_nk, Edi_K_t_nepl, SE_a, CB_NN_VN, ChB_KU,
+                 CB__mater, Ed_search, CB_c_r, Serch_provod, SG_Sech, But_Seh, Delet_provod, Redakt_provod,
+                 Raschet_zigzag, Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, Memo_Rez_ob, BitBtn1, Memo_KZ,
+                 BitBtn2});
 
     connectHandlers();
 
@@ -294,6 +298,16 @@ void TEtapII::buildCommands() {
     ButtonExcelOut = namedButton("Button3", "Передать провод в Exel", this);
     ButtonExcelIn->hide();
     ButtonExcelOut->hide();
+
+    markMnemonic(Button1, u'M');
+    markMnemonic(RaschetObmotki_NN, u'L');
+    markMnemonic(Rasch_Obmotok, u'H');
+    markMnemonic(Raschet_KU, u'K');
+    markMnemonic(Serch_provod, u'S');
+    markMnemonic(But_Seh, u'A');
+    markMnemonic(Delet_provod, u'R');
+    markMnemonic(Redakt_provod, u'E');
+    markMnemonic(Raschet_zigzag, u'Z');
 }
 
 void TEtapII::connectHandlers() {

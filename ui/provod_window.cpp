@@ -8,6 +8,7 @@
 #include "drawings/conductor_sketch.h"
 #include "etap_ii.h"
 #include "messages.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QCloseEvent>
@@ -116,6 +117,9 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     Ed_a->installEventFilter(this);
     Ed_b->installEventFilter(this);
 
+    markMnemonic(Button1, u'A');
+    closeOnEscape(this);
+    pressOnEnter(this, Button1);
     fixAndCentre(this, {520, 420});
 }
 
@@ -181,14 +185,13 @@ void TProvod_dobavitj::Button1Click() {
     if (addWire() == AddOutcome::Added) hide();
 }
 
-// The close box adds the wire as "Add" does, so that a wire taken out for
-// editing always comes back. While a size is not a number the window stays
-// open for it to be put right. When the program ends, every window is
-// closed: that adds nothing, and an edited wire is still in the file.
+// The close box (and Escape) adds the wire as "Add" does, so that a wire
+// taken out for editing always comes back. While a size is not a number the
+// window stays open for it to be put right. When the program ends, every
+// window is closed: that adds nothing, and an edited wire is still in the file.
 void TProvod_dobavitj::closeEvent(QCloseEvent* event) {
     event->accept();
-    const bool closedByUser = event->spontaneous() || context_.scriptMode;
-    if (!isVisible() || !closedByUser) return;
+    if (!isVisible() || context_.programEnding) return;
     if (addWire() == AddOutcome::EntryInvalid) event->ignore();
 }
 
