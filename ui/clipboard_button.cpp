@@ -77,9 +77,9 @@ ReportGroup reportGroup(const QString& title, const QString& groupName, const QS
     return box;
 }
 
-void copyReport(const QPlainTextEdit* memo, MessageSink& messages, const QString& confirmation) {
+void copyReport(const QPlainTextEdit* memo, QPushButton* button, MessageSink& messages, const QString& confirmation) {
     QGuiApplication::clipboard()->setText(memo->toPlainText());
-    messages.message(confirmation);
+    messages.notice(confirmation, button);
 }
 
 }  // namespace dravik

@@ -362,7 +362,7 @@ void TEtapI::But_EtapIIClick() {
 }
 
 void TEtapI::Copy_to_clipboardClick() {
-    copyReport(Memo_Result, *context_.messages, QString::fromUtf8(texts::kStage1Copied));
+    copyReport(Memo_Result, Copy_to_clipboard, *context_.messages, QString::fromUtf8(texts::kStage1Copied));
 }
 
 void TEtapI::Button12Click() { context_.windows.about->show(); }

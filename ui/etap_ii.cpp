@@ -688,11 +688,11 @@ void TEtapII::Button1Click() {
 }
 
 void TEtapII::BitBtn1Click() {
-    copyReport(Memo_Rez_ob, *context_.messages, text(texts::kStage2Copied));
+    copyReport(Memo_Rez_ob, BitBtn1, *context_.messages, text(texts::kStage2Copied));
 }
 
 void TEtapII::BitBtn2Click() {
-    copyReport(Memo_KZ, *context_.messages, text(texts::kShortCircuitCopied));
+    copyReport(Memo_KZ, BitBtn2, *context_.messages, text(texts::kShortCircuitCopied));
 }
 
 // The close box also leads back to Stage I, ready to start on the LV winding.
