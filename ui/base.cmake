@@ -8,5 +8,6 @@ target_sources(ui PRIVATE
   window_placement.h window_placement.cpp
   o_programme.h o_programme.cpp
   window_keys.h window_keys.cpp
+  input_tips.h input_tips.cpp
   window_set.h window_set.cpp
 )

@@ -4,6 +4,7 @@
 #include "etap_i.h"
 #include "etap_ii.h"
 #include "iarmo_razmery.h"
+#include "input_tips.h"
 #include "ku_window.h"
 #include "o_programme.h"
 #include "provod_window.h"
@@ -36,6 +37,7 @@ WindowSet::WindowSet(AppContext& context) {
     w.ku = adopt(std::make_unique<TRaschet_obmotok_KU>(context), owned_, order_);
     w.about = adopt(std::make_unique<TO_programme>(), owned_, order_);
     w.zigzag = adopt(std::make_unique<TZigzag_parametry>(context), owned_, order_);
+    for (QWidget* window : order_) giveInputTips(window);
     if (context.windowSettings) {
         for (QWidget* window : order_) rememberPlacement(window, *context.windowSettings);
     }
