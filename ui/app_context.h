@@ -23,6 +23,7 @@ class TStalj_dobavitj_redaktirovatj;
 class TRaschet_obmotok_KU;
 class TO_programme;
 class TZigzag_parametry;
+class TSpravka;
 
 // The windows reach one another through these references, set as each
 // window is created (in this order).
@@ -35,6 +36,7 @@ struct Windows {
     TRaschet_obmotok_KU* ku = nullptr;
     TO_programme* about = nullptr;
     TZigzag_parametry* zigzag = nullptr;
+    TSpravka* help = nullptr;
 };
 
 // Everything one run of the program holds: the design state that Stage I

@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "o_programme.h"
 #include "stalj_window.h"
+#include "spravka.h"
 #include "window_keys.h"
 #include "window_placement.h"
 
@@ -76,7 +77,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     auto* commands = new QHBoxLayout;
     for (QPushButton* command : {Button_Raschet, Button9, Button11, Button10, But_EtapII}) commands->addWidget(command);
     commands->addStretch();
-    for (QPushButton* command : {Button12, Button7}) commands->addWidget(command);
+    for (QPushButton* command : {Button12, Button13, Button7}) commands->addWidget(command);
 
     // The commands stay with the report: the splitter above them trades the
     // inputs and drawings for report lines.
@@ -100,7 +101,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     setTabChain({Ed_C, Ed_Lc, Ed_Cok, Ed_A[0], Ed_a[0], Ed_A[4], Ed_a[4], Ed_A[1], Ed_a[1], Ed_A[5], Ed_a[5],
                  Ed_A[2], Ed_a[2], Ed_A[6], Ed_a[6], Ed_A[3], Ed_a[3], Ed_A[7], Ed_a[7], Ed_dz, CB_M_st, CB_Iz_st,
                  Ed_h_B, Ed_num_h_U, Ed_h_U, CB_Un, CB_Uvn, CB_Snom, CB_Shem, CB_Dnom, CB_Press, Button_Raschet,
-                 Button9, Button11, Button10, But_EtapII, Button12, Button7, Memo_Result,
+                 Button9, Button11, Button10, But_EtapII, Button12, Button13, Button7, Memo_Result,
                  Copy_to_clipboard});
     // Enter in any field runs the calculation, the step every change leads to.
     pressOnEnter(this, Button_Raschet);
@@ -202,6 +203,7 @@ void TEtapI::buildCommands() {
     But_EtapII = namedButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
     But_EtapII->setEnabled(false);
     Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
+    Button13 = namedButton(QStringLiteral("Button13"), QStringLiteral("Help"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
 
     markMnemonic(Button_Raschet, u'C');
@@ -210,6 +212,7 @@ void TEtapI::buildCommands() {
     markMnemonic(Button10, u's');
     markMnemonic(But_EtapII, u'o');
     markMnemonic(Button12, u'A');
+    markMnemonic(Button13, u'H');
     markMnemonic(Button7, u'x');
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
@@ -219,6 +222,7 @@ void TEtapI::buildCommands() {
     connect(But_EtapII, &QPushButton::clicked, this, &TEtapI::But_EtapIIClick);
     connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
     connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
+    connect(Button13, &QPushButton::clicked, this, &TEtapI::Button13Click);
     connect(Button7, &QPushButton::clicked, this, [this] { context_.quit(); });
 }
 
@@ -366,6 +370,8 @@ void TEtapI::Copy_to_clipboardClick() {
 }
 
 void TEtapI::Button12Click() { context_.windows.about->show(); }
+
+void TEtapI::Button13Click() { context_.windows.help->showManual(); }
 
 void TEtapI::CB_ShemChange() {
     if (const auto scheme = schemeFromText(CB_Shem->currentText())) context_.design.scheme = *scheme;
