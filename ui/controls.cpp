@@ -73,12 +73,16 @@ std::optional<qsizetype> mnemonicPlace(const QString& caption, QChar letter) {
 
 }  // namespace
 
-void markMnemonic(QAbstractButton* button, QChar letter) {
-    QString caption = button->text();
-    const std::optional<qsizetype> at = mnemonicPlace(caption, letter);
-    if (!at) throw std::logic_error("no mnemonic letter in the caption of " + button->objectName().toStdString());
-    caption.insert(*at, QLatin1Char('&'));
-    button->setText(caption);
+void markMnemonics(std::initializer_list<QAbstractButton*> buttons, QStringView letters) {
+    if (std::ssize(buttons) != letters.size()) throw std::logic_error("a mnemonic letter for each button");
+    qsizetype i = 0;
+    for (QAbstractButton* button : buttons) {
+        QString caption = button->text();
+        const std::optional<qsizetype> at = mnemonicPlace(caption, letters[i++]);
+        if (!at) throw std::logic_error("no mnemonic letter in the caption of " + button->objectName().toStdString());
+        caption.insert(*at, QLatin1Char('&'));
+        button->setText(caption);
+    }
 }
 
 void setTabChain(std::initializer_list<QWidget*> controls) {

@@ -39,11 +39,12 @@ QComboBox* namedList(QAnyStringView name, const QStringList& items, int current,
                      bool editable = false);
 QStringList utf8Items(std::span<const char* const> items);
 
-// Underlines `letter` in the button's caption so that Alt and the letter
-// press the button: at the first word that starts with it, else at its
-// first place in a word (either case). A letter the caption lacks is a
-// fault of the program (std::logic_error).
-void markMnemonic(QAbstractButton* button, QChar letter);
+// Underlines in each button's caption its letter of `letters` (the same
+// place in the list) so that Alt and the letter press the button: at the
+// first word that starts with it, else at its first place in a word (either
+// case). A letter the caption lacks is a fault of the program
+// (std::logic_error).
+void markMnemonics(std::initializer_list<QAbstractButton*> buttons, QStringView letters);
 
 // Tab and Shift+Tab go through the controls in this order.
 void setTabChain(std::initializer_list<QWidget*> controls);

@@ -206,14 +206,7 @@ void TEtapI::buildCommands() {
     Button13 = namedButton(QStringLiteral("Button13"), QStringLiteral("Help"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
 
-    markMnemonic(Button_Raschet, u'C');
-    markMnemonic(Button9, u'P');
-    markMnemonic(Button11, u'y');
-    markMnemonic(Button10, u's');
-    markMnemonic(But_EtapII, u'o');
-    markMnemonic(Button12, u'A');
-    markMnemonic(Button13, u'H');
-    markMnemonic(Button7, u'x');
+    markMnemonics({Button_Raschet, Button9, Button11, Button10, But_EtapII, Button12, Button13, Button7}, u"CPysoAHx");
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
     connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);

@@ -137,7 +137,8 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     buildCommands();
     auto* commands = new QVBoxLayout;
     commands->setContentsMargins(0, 20, 0, 0);
-    for (QPushButton* command : {Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, ButtonExcelIn, ButtonExcelOut}) {
+    for (QPushButton* command :
+         {Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, ButtonExcelIn, ButtonExcelOut}) {
         commands->addWidget(command);
     }
     commands->addStretch();
@@ -299,15 +300,9 @@ void TEtapII::buildCommands() {
     ButtonExcelIn->hide();
     ButtonExcelOut->hide();
 
-    markMnemonic(Button1, u'M');
-    markMnemonic(RaschetObmotki_NN, u'L');
-    markMnemonic(Rasch_Obmotok, u'H');
-    markMnemonic(Raschet_KU, u'K');
-    markMnemonic(Serch_provod, u'S');
-    markMnemonic(But_Seh, u'A');
-    markMnemonic(Delet_provod, u'R');
-    markMnemonic(Redakt_provod, u'E');
-    markMnemonic(Raschet_zigzag, u'Z');
+    markMnemonics({Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, Serch_provod, But_Seh, Delet_provod,
+                   Redakt_provod, Raschet_zigzag},
+                  u"MLHKSAREZ");
 }
 
 void TEtapII::connectHandlers() {

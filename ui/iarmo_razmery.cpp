@@ -40,7 +40,7 @@ TIarmo_razmery::TIarmo_razmery() {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(drawing);
     layout->addLayout(fields);
-    markMnemonic(Button1, u'E');
+    markMnemonics({Button1}, u"E");
     closeOnEscape(this);
     pressOnEnter(this, Button1);
     fixAndCentre(this, {777, 401});

@@ -92,7 +92,7 @@ TRaschet_obmotok_KU::TRaschet_obmotok_KU(AppContext& context) : context_(context
     // the catalogue's first wire.
     if (context_.wires.count() > 0) context_.stage2.chosen_wire = context_.wires.records().front();
 
-    markMnemonic(Button1, u'C');
+    markMnemonics({Button1}, u"C");
     closeOnEscape(this);
     pressOnEnter(this, Button1);
     fixAndCentre(this, {1302, 545});

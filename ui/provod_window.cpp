@@ -117,7 +117,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     Ed_a->installEventFilter(this);
     Ed_b->installEventFilter(this);
 
-    markMnemonic(Button1, u'A');
+    markMnemonics({Button1}, u"A");
     closeOnEscape(this);
     pressOnEnter(this, Button1);
     fixAndCentre(this, {520, 420});

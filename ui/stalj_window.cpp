@@ -79,9 +79,7 @@ TStalj_dobavitj_redaktirovatj::TStalj_dobavitj_redaktirovatj(AppContext& context
     buildSteelFields();
     loadCatalogue();
     FormShow();
-    markMnemonic(Stalj_vvod, u'I');
-    markMnemonic(Vvod_stalj_edit, u'S');
-    markMnemonic(Button1, u'E');
+    markMnemonics({Stalj_vvod, Vvod_stalj_edit, Button1}, u"ISE");
     closeOnEscape(this);
     centre(this, {1100, 760});
 }

@@ -42,7 +42,7 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sketch, 1);
     layout->addLayout(entry);
-    markMnemonic(Zeta_vvod, u'E');
+    markMnemonics({Zeta_vvod}, u"E");
     closeOnEscape(this);
     pressOnEnter(this, Zeta_vvod);
     fixAndCentre(this, {394, 313});

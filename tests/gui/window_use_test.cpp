@@ -263,8 +263,8 @@ TEST_F(WindowUse, EveryInputHasATooltipWithItsAcceptedRange) {
             if (!input) input = window(form)->findChild<QWidget*>(name);
         }
         ASSERT_NE(input, nullptr) << ranged.control;
-        EXPECT_TRUE(input->toolTip().endsWith(QStringLiteral("Accepted: %1.").arg(QString::fromUtf8(ranged.range.words))))
-            << ranged.control << ": " << input->toolTip().toStdString();
+        const QString accepted = QStringLiteral("Accepted: %1.").arg(QString::fromUtf8(ranged.range.words));
+        EXPECT_TRUE(input->toolTip().endsWith(accepted)) << ranged.control << ": " << input->toolTip().toStdString();
     }
 }
 
