@@ -47,6 +47,9 @@ QComboBox* namedList(QAnyStringView name, const QStringList& items, int current,
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name.toString());
     combo->setEditable(editable);
+    // A typed value is the field's value, not a new item: Enter, which runs
+    // the window's command, leaves the list as it is.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(current);
     return combo;

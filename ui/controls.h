@@ -34,7 +34,8 @@ QPushButton* namedButton(QAnyStringView name, QAnyStringView caption, QWidget* p
 QLabel* namedLabel(QAnyStringView name, QAnyStringView text, QWidget* parent);
 // An edit field holding `text`, at most `maximumWidth` wide (0: any width).
 QLineEdit* namedField(QAnyStringView name, QAnyStringView text, QWidget* parent, int maximumWidth = 0);
-// A list with item `current` selected; an editable list also takes typed text.
+// A list with item `current` selected; an editable list also takes typed
+// text, which never becomes an item of the list.
 QComboBox* namedList(QAnyStringView name, const QStringList& items, int current, QWidget* parent,
                      bool editable = false);
 QStringList utf8Items(std::span<const char* const> items);

@@ -72,6 +72,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     CB_Matr = new QComboBox(this);
     CB_Matr->setObjectName(QStringLiteral("CB_Matr"));
     CB_Matr->setEditable(true);
+    CB_Matr->setInsertPolicy(QComboBox::NoInsert);
     CB_Matr->addItem(QStringLiteral("Copper"));
     CB_Matr->addItem(QStringLiteral("Aluminum"));
     CB_Matr->setCurrentIndex(1);

@@ -198,6 +198,15 @@ TEST_F(WindowUse, EnterRunsTheMainCommandOrTheFocusedButton) {
     EXPECT_FALSE(control<QPlainTextEdit>(stageOne(), "Memo_Result")->toPlainText().isEmpty());
     EXPECT_TRUE(control<QPushButton>(stageOne(), "But_EtapII")->isEnabled());
 
+    // In a list one may type into, Enter calculates too, and the list keeps its items.
+    auto* power = control<QComboBox>(stageOne(), "CB_Snom");
+    const int powers = power->count();
+    typeInto(power->lineEdit(), QStringLiteral("120"));
+    power->setFocus();
+    pressKey(power, Qt::Key_Return);
+    EXPECT_TRUE(control<QPushButton>(stageOne(), "But_EtapII")->isEnabled());
+    EXPECT_EQ(power->count(), powers);
+
     QWidget* yoke = window("Iarmo_razmery");
     control<QPushButton>(stageOne(), "Button11")->setFocus();
     pressKey(control<QPushButton>(stageOne(), "Button11"), Qt::Key_Enter);
