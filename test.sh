@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a normal build, whose
-# installation and Debian package are then checked, and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# installation and Debian package are then checked, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and then each fuzz target
+# for a short fixed number of runs in an engine-only clang build.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh --fuzz
 
 jobs=$(nproc)
 run_suite() {
@@ -18,3 +19,4 @@ run_suite build/release -DCMAKE_BUILD_TYPE=Release
 ./scripts/check-package.sh build/release
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVIK_SANITIZE=ON
+run_suite build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDRAVIK_FUZZ=ON

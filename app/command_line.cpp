@@ -25,12 +25,16 @@ const QCommandLineOption kStrict(QStringLiteral("strict"),
                                  QStringLiteral("In script mode, exits with status 1 when the run wrote an "
                                                 "error line."));
 
+const QCommandLineOption kAllowCatalogueChanges(QStringLiteral("allow-catalogue-changes"),
+                                                 QStringLiteral("In script mode, lets a design that is opened add, change "
+                                                                "or remove wires and steels in the catalogues."));
+
 const QString kDesignFile = QStringLiteral("design-file");
 
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Electromagnetic design of three-phase distribution transformers of 25 to 630 kVA."));
-    parser.addOptions({kHelp, kVersion, kScript, kDataDir, kWorkbook, kStrict});
+    parser.addOptions({kHelp, kVersion, kScript, kDataDir, kWorkbook, kStrict, kAllowCatalogueChanges});
     parser.addPositionalArgument(kDesignFile, QStringLiteral("The design (.dravik) to open."),
                                  QStringLiteral("[%1]").arg(kDesignFile));
 }
@@ -70,6 +74,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     result.dataDir = valueOf(parser, kDataDir);
     result.workbook = parser.value(kWorkbook);
     result.strict = parser.isSet(kStrict);
+    result.allowCatalogueChanges = parser.isSet(kAllowCatalogueChanges);
     return result;
 }
 

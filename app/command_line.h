@@ -16,6 +16,7 @@ struct CommandLine {
     std::optional<QString> dataDir;     // --data-dir DIR: the folder of Stal.dat and Provod.dat
     QString workbook;                   // --workbook FILE: the steel editor's import in script mode
     bool strict = false;                // --strict: a script run that wrote an error line exits with 1
+    bool allowCatalogueChanges = false; // --allow-catalogue-changes: a design opened in script mode may change them
     std::optional<QString> designFile;  // the one positional argument
     QString problem;                    // UsageError: what could not be understood
 };

@@ -1,18 +1,19 @@
 // Dravik: electromagnetic design of three-phase distribution transformers.
 
-#include "app_context.h"
 #include "catalogue_folder.h"
 #include "command_line.h"
+#include "document_menus.h"
+#include "documents.h"
 #include "messages.h"
 #include "platform_noise.h"
 #include "script_runner.h"
-#include "window_set.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QSettings>
 #include <QTextStream>
+#include <QWidget>
 #include <cstdio>
 
 namespace {
@@ -50,11 +51,25 @@ void setUpApplication() {
     QApplication::setApplicationVersion(QStringLiteral(DRAVIK_VERSION));
 }
 
-void fillContext(dravik::AppContext& context, const dravik::CommandLine& commandLine) {
-    context.catalogueFolder = dravik::catalogueFolder(commandLine.dataDir);
-    context.shippedWireCatalogue = dravik::shippedWireCatalogue();
-    context.scriptMode = commandLine.scriptFile.has_value();
-    context.scriptWorkbook = commandLine.workbook;
+// Why the design named with a script could not be opened: that stops the
+// script, so it goes where script problems go.
+class StartingProblem final : public dravik::MessageSink {
+public:
+    explicit StartingProblem(QTextStream& problems) : problems_(problems) {}
+    void message(const QString&) override {}
+    void error(const QString& text) override { problems_ << text << '\n'; }
+
+private:
+    QTextStream& problems_;
+};
+
+dravik::SessionSettings sessionSettings(const dravik::CommandLine& commandLine) {
+    dravik::SessionSettings settings;
+    settings.catalogueFolder = dravik::catalogueFolder(commandLine.dataDir);
+    settings.shippedWireCatalogue = dravik::shippedWireCatalogue();
+    settings.scriptMode = commandLine.scriptFile.has_value();
+    settings.scriptWorkbook = commandLine.workbook;
+    return settings;
 }
 
 int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
@@ -64,19 +79,14 @@ int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
     QGuiApplication::setDesktopFileName(kApplicationId);
     QApplication::setWindowIcon(QIcon::fromTheme(kApplicationId));
 
-    dravik::AppContext context;
-    fillContext(context, commandLine);
     dravik::DialogMessages dialogs;
-    context.messages = &dialogs;
     // ~/.config/Dravik/Dravik.conf: where the windows were and how large.
     QSettings windowSettings(QStringLiteral("Dravik"), QStringLiteral("Dravik"));
-    context.windowSettings = &windowSettings;
-    context.quit = [&context] {
-        context.programEnding = true;
-        QApplication::quit();
-    };
-    dravik::WindowSet windows(context);
-    windows.mainWindow()->show();
+    dravik::SessionSettings settings = sessionSettings(commandLine);
+    settings.windowSettings = &windowSettings;
+    dravik::Documents documents(settings, dialogs);
+    dravik::DocumentMenus menus(documents);
+    menus.start(commandLine.designFile.value_or(QString()));
     return QApplication::exec();
 }
 
@@ -113,26 +123,26 @@ int runScript(int& argc, char** argv, const dravik::CommandLine& commandLine) {
         return 2;
     }
 
-    dravik::AppContext context;
-    fillContext(context, commandLine);
     dravik::ScriptMessages messages(out);
-    context.messages = &messages;
-    dravik::ScriptRunner* runner = nullptr;
-    context.quit = [&runner] {
-        if (runner) runner->requestQuit();
-    };
-    dravik::WindowSet windows(context);
+    dravik::Documents documents(sessionSettings(commandLine), messages);
     // The windows are shown and hidden as usual, so that what a user could
     // reach stays the same, but nothing is drawn: painting a window nobody
     // sees would cost more than the whole design.
-    for (QWidget* window : windows.windows()) {
-        window->setAttribute(Qt::WA_DontShowOnScreen);
-        window->setUpdatesEnabled(false);
+    documents.session().showOffScreen();
+    dravik::ScriptRunner runner(documents.session().windows(), out, problems, messages);
+    runner.setDocuments(&documents);
+    documents.quit = [&runner] { runner.requestQuit(); };
+    documents.sessionReplaced = [&runner, &documents] { runner.setWindows(documents.session().windows()); };
+    // A design is never opened into changed catalogues unasked.
+    documents.askAboutCatalogueChanges = [&commandLine](const std::vector<dravik::CatalogueLine>&) {
+        return commandLine.allowCatalogueChanges ? dravik::CatalogueChoice::Replay : dravik::CatalogueChoice::Refuse;
+    };
+    if (commandLine.designFile) {
+        // The script works on the design named with it, or not at all.
+        StartingProblem opening(problems);
+        if (!documents.open(*commandLine.designFile, opening)) return 2;
     }
-    windows.mainWindow()->show();
-    dravik::ScriptRunner scriptRunner(windows.windows(), out, problems, messages);
-    runner = &scriptRunner;
-    const int status = scriptRunner.run(lines);
+    const int status = runner.run(lines);
     // A batch job tells a refused calculation from a clean run.
     if (status == 0 && commandLine.strict && messages.wroteError()) return 1;
     return status;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program and the tests need;
+# with --fuzz also clang and its libFuzzer runtime, for the fuzz build.
 # Quiet when everything is already there.
 set -euo pipefail
 
@@ -8,7 +9,11 @@ packages=(
   qt6-base-dev libquazip1-qt6-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core
   librsvg2-bin dpkg-dev desktop-file-utils appstream
+  qt6-svg-dev poppler-utils
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -56,9 +56,6 @@ struct AppContext {
     QSettings* windowSettings = nullptr;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
-    // Set as the program ends, before it closes its windows: a window closed
-    // then is not closed by the user.
-    bool programEnding = false;
 
     DesignState design;
     // The Stage I inputs the design state's results come from.

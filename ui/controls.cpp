@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QFont>
@@ -204,6 +205,18 @@ void showReport(QPlainTextEdit* memo, const Report& report) {
         memo->setPlainText(report.text());
     }
     memo->moveCursor(QTextCursor::End);
+}
+
+bool enteredByUser(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool runCommand(MessageSink& messages, const std::function<void()>& command, const std::function<void()>& show,

@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -91,6 +92,10 @@ QSplitter* namedSplitter(const QString& objectName, Qt::Orientation orientation,
 // The lines of a results box, and showing a report in it.
 QStringList memoLines(const QPlainTextEdit* memo);
 void showReport(QPlainTextEdit* memo, const Report& report);
+
+// The user entering a control: a click, Tab or a shortcut. Focus coming
+// back with a window, after a message box, or given by the program, is not.
+bool enteredByUser(const QFocusEvent* event);
 
 // Runs a command, then `show` (whether or not the command failed, so that
 // what it wrote before a failure is seen), then shows the failure that

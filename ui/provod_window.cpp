@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace dravik {
@@ -29,20 +30,6 @@ namespace {
 // Width of a size field.
 constexpr int kSizeFieldWidth = 110;
 
-// The user entering a field: a click, Tab or a shortcut. Focus coming back
-// with the window, or given by the program, is not.
-bool enteredByUser(const QFocusEvent* event) {
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
@@ -50,7 +37,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("Add wire"));
     setFormFont(this, 16);
 
-    Ed_Tip_Pr = namedField(QStringLiteral("Ed_Tip_Pr"), QStringLiteral(" "), this);
+    Ed_Tip_Pr = namedField(wire_entry::kTip.control, QStringLiteral(" "), this);
 
     RG_Vid_sech = new QGroupBox(QStringLiteral("Specify the type of wire size"), this);
     RG_Vid_sech->setObjectName(QStringLiteral("RG_Vid_sech"));
@@ -61,16 +48,16 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     shapes->addWidget(roundItem_);
     shapes->addWidget(rectangularItem_);
 
-    Ed_D = namedField(QStringLiteral("Ed_D"), QStringLiteral("0"), this, kSizeFieldWidth);
-    Ed_a = namedField(QStringLiteral("Ed_a"), QStringLiteral("0"), this, kSizeFieldWidth);
-    Ed_b = namedField(QStringLiteral("Ed_b"), QStringLiteral("0"), this, kSizeFieldWidth);
-    Ed_s = namedField(QStringLiteral("Ed_s"), QStringLiteral("0"), this, kSizeFieldWidth);
-    Ed_2delt = namedField(QStringLiteral("Ed_2delt"), QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_D = namedField(wire_entry::kD.control, QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_a = namedField(wire_entry::kA.control, QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_b = namedField(wire_entry::kB.control, QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_s = namedField(wire_entry::kS.control, QStringLiteral("0"), this, kSizeFieldWidth);
+    Ed_2delt = namedField(wire_entry::kDelta2.control, QStringLiteral("0"), this, kSizeFieldWidth);
 
     // Editable, so that a stored material other than the two listed is shown
     // and kept as it is when an edited wire comes back.
     CB_Matr = new QComboBox(this);
-    CB_Matr->setObjectName(QStringLiteral("CB_Matr"));
+    CB_Matr->setObjectName(QString::fromUtf8(wire_entry::kMaterial.control));
     CB_Matr->setEditable(true);
     CB_Matr->setInsertPolicy(QComboBox::NoInsert);
     CB_Matr->addItem(QStringLiteral("Copper"));
@@ -82,19 +69,20 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
 
     auto* fields = new QGridLayout;
     int row = 0;
-    const auto addRow = [&](const QString& label, QWidget* control) {
-        fields->addWidget(plainLabel(label, this), row, 0);
+    // The captions a refusal names the fields by, each with its colon.
+    const auto addRow = [&](const CatalogueField& field, QWidget* control) {
+        fields->addWidget(plainLabel(field.label(), this), row, 0);
         fields->addWidget(control, row, 1);
         ++row;
     };
-    addRow(QStringLiteral("Type:"), Ed_Tip_Pr);
+    addRow(wire_entry::kTip, Ed_Tip_Pr);
     fields->addWidget(RG_Vid_sech, row++, 0, 1, 2);
-    addRow(QStringLiteral("Diameter, mm:"), Ed_D);
-    addRow(QStringLiteral("a, мм:"), Ed_a);
-    addRow(QStringLiteral("b, мм:"), Ed_b);
-    addRow(QStringLiteral("s, мм2:"), Ed_s);
-    addRow(QStringLiteral("2δ, мм:"), Ed_2delt);
-    addRow(QStringLiteral("Material:"), CB_Matr);
+    addRow(wire_entry::kD, Ed_D);
+    addRow(wire_entry::kA, Ed_a);
+    addRow(wire_entry::kB, Ed_b);
+    addRow(wire_entry::kS, Ed_s);
+    addRow(wire_entry::kDelta2, Ed_2delt);
+    addRow(wire_entry::kMaterial, CB_Matr);
     fields->addWidget(Button1, row, 0, 1, 2);
 
     auto* layout = new QHBoxLayout(this);
@@ -113,6 +101,16 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     setTabOrder(Ed_2delt, CB_Matr);
     setTabOrder(CB_Matr, Button1);
     Ed_Tip_Pr->setFocus();
+
+    // Typing into a field or choosing a shape or material is the user's doing;
+    // what the program writes into the fields is not.
+    for (QLineEdit* field : {Ed_Tip_Pr, Ed_D, Ed_a, Ed_b, Ed_s, Ed_2delt, CB_Matr->lineEdit()}) {
+        connect(field, &QLineEdit::textEdited, this, &TProvod_dobavitj::markTyped);
+    }
+    for (QRadioButton* shape : {roundItem_, rectangularItem_}) {
+        connect(shape, &QRadioButton::clicked, this, &TProvod_dobavitj::markTyped);
+    }
+    connect(CB_Matr, &QComboBox::activated, this, &TProvod_dobavitj::markTyped);
 
     Ed_D->installEventFilter(this);
     Ed_a->installEventFilter(this);
@@ -140,6 +138,7 @@ bool TProvod_dobavitj::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TProvod_dobavitj::showWire(const WireRecord& wire) {
+    holdsEditedWire_ = true;
     setTextIfChanged(Ed_Tip_Pr, wire.tip());
     if (wire.isRound()) roundItem_->setChecked(true);
     if (wire.isRectangular()) rectangularItem_->setChecked(true);
@@ -177,6 +176,8 @@ TProvod_dobavitj::AddOutcome TProvod_dobavitj::addWire() {
 }
 
 void TProvod_dobavitj::resetFields() {
+    holdsEditedWire_ = false;
+    typedSinceShown_ = false;
     setTextIfChanged(Ed_Tip_Pr, QStringLiteral(" "));
     rectangularItem_->setChecked(true);
     for (QLineEdit* size : {Ed_D, Ed_a, Ed_b, Ed_s, Ed_2delt}) setTextIfChanged(size, QStringLiteral("0"));
@@ -186,13 +187,23 @@ void TProvod_dobavitj::Button1Click() {
     if (addWire() == AddOutcome::Added) hide();
 }
 
+void TProvod_dobavitj::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) typedSinceShown_ = false;
+}
+
+void TProvod_dobavitj::markTyped() { typedSinceShown_ = true; }
+
 // The close box (and Escape) adds the wire as "Add" does, so that a wire
-// taken out for editing always comes back. While a size is not a number the
-// window stays open for it to be put right. When the program ends, every
+// taken out for editing always comes back. While the fields do not describe a
+// wire the window stays open for them to be put right. A window opened and closed
+// again without a thing typed adds nothing. When the program ends, every
 // window is closed: that adds nothing, and an edited wire is still in the file.
 void TProvod_dobavitj::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!isVisible() || context_.programEnding) return;
+    const bool byUser = closedByUser(this, event) || context_.scriptMode;
+    if (!isVisible() || !byUser) return;
+    if (!typedSinceShown_ && !holdsEditedWire_) return;
     if (addWire() == AddOutcome::EntryInvalid) event->ignore();
 }
 

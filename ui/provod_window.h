@@ -25,6 +25,7 @@ public:
     void showWire(const WireRecord& wire);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -37,6 +38,7 @@ private:
     // Adds the wire the fields describe; errors are shown as they come.
     AddOutcome addWire();
     void resetFields();
+    void markTyped();
     void Button1Click();
 
     AppContext& context_;
@@ -52,6 +54,11 @@ private:
     QLineEdit* Ed_2delt = nullptr;
     QComboBox* CB_Matr = nullptr;
     QPushButton* Button1 = nullptr;
+
+    // The user typed or chose something since the window was shown.
+    bool typedSinceShown_ = false;
+    // The fields hold a wire "Edit wire" took out of the catalogue.
+    bool holdsEditedWire_ = false;
 };
 
 }  // namespace dravik

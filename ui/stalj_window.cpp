@@ -116,10 +116,10 @@ void TStalj_dobavitj_redaktirovatj::buildSteelFields() {
     Ed_Tip = new QLineEdit(this);
     Ed_Tip->setObjectName(QStringLiteral("Ed_Tip"));
     CB_tip_prokat = new QComboBox(this);
-    CB_tip_prokat->setObjectName(QStringLiteral("CB_tip_prokat"));
+    CB_tip_prokat->setObjectName(QString::fromUtf8(steel_entry::kRolling.control));
     CB_tip_prokat->addItems({QStringLiteral("Cold-rolled"), QStringLiteral("Hot-rolled")});
     Ed_dz = new QLineEdit(this);
-    Ed_dz->setObjectName(QStringLiteral("Ed_dz"));
+    Ed_dz->setObjectName(QString::fromUtf8(steel_entry::kThickness.control));
     // Typing here filters the names itself; a completer would type for the user.
     CB_Tip_Edit = new QComboBox(this);
     CB_Tip_Edit->setObjectName(QStringLiteral("CB_Tip_Edit"));
@@ -135,7 +135,7 @@ void TStalj_dobavitj_redaktirovatj::buildSteelFields() {
     panel->addWidget(Ed_Tip);
     panel->addWidget(CB_tip_prokat);
     auto* thicknessRow = new QHBoxLayout;
-    thicknessRow->addWidget(plainLabel(QStringLiteral("δ, mm:"), this));
+    thicknessRow->addWidget(plainLabel(steel_entry::kThickness.label(), this));
     thicknessRow->addWidget(Ed_dz);
     panel->addLayout(thicknessRow);
     panel->addSpacing(12);
@@ -232,41 +232,60 @@ void TStalj_dobavitj_redaktirovatj::SE_Change(int grid) {
 
 void TStalj_dobavitj_redaktirovatj::setPointCount(int grid, int count) { counts_[grid]->setValue(count); }
 
-// The collection trims a grid one row at a time, each step a change of its
-// spin edit.
-void TStalj_dobavitj_redaktirovatj::stepPointCountDown(int grid, int count) {
-    while (counts_[grid]->value() > count) counts_[grid]->setValue(counts_[grid]->value() - 1);
-}
-
-// Any change of the name makes the entry a new steel; a name of more than
-// two characters also lets go of the steel chosen for editing.
+// Any change of the name makes the entry a new steel, whose curves the user
+// may change (a built-in grade's too); a name of more than two characters
+// also lets go of the steel chosen for editing.
 void TStalj_dobavitj_redaktirovatj::Ed_TipChange() {
+    setCurvesReadOnly(false);
     if (Ed_Tip->text().size() > kShortName) setEditTextSilently(CB_Tip_Edit, kBlankMarker);
     Vvod_stalj_edit->setEnabled(false);
     Stalj_vvod->setEnabled(true);
 }
 
 // Choosing (or typing) a name switches to editing. Only stored steels can
-// be changed: a built-in name matches nothing, and "Save the changes" then
-// refuses until a stored steel is chosen.
+// be changed: a built-in grade is shown read-only, and "Save the changes"
+// then refuses until a stored steel is chosen; to keep a copy of the grade,
+// the user gives it a name of its own.
 void TStalj_dobavitj_redaktirovatj::CB_Tip_EditChange() {
     const QString chosen = CB_Tip_Edit->currentText();
     edit_index = 0;
+    setCurvesReadOnly(false);
     if (chosen.size() > kShortName) setTextIfChanged(Ed_Tip, chosen);
     Vvod_stalj_edit->setEnabled(true);
     Stalj_vvod->setEnabled(false);
 
-    if (const int matched = context_.steels.storedIndexOf(chosen); matched > 0) loadStoredSteel(matched);
+    if (const int matched = context_.steels.storedIndexOf(chosen); matched > 0) {
+        loadStoredSteel(matched);
+    } else if (const int builtin = context_.steels.builtinPositionOf(chosen); builtin >= 0) {
+        showBuiltinSteel(builtin);
+    }
 }
 
-// A stored steel's 25 points go into rows 1..25 of the three grids, in the
-// report's number format, so that saving them unchanged reads them back.
 void TStalj_dobavitj_redaktirovatj::loadStoredSteel(int storedIndex) {
-    const SteelEntry& steel = context_.steels.storedEntry(storedIndex);
-    for (int i = 0; i < kGrids; ++i) setPointCount(i, kStartPoints);
     edit_index = storedIndex;
+    const SteelEntry& steel = context_.steels.storedEntry(storedIndex);
+    showSteel(steel, formatF3(steel.thickness_mm));
+}
+
+// A built-in grade has no sheet thickness of its own.
+void TStalj_dobavitj_redaktirovatj::showBuiltinSteel(int position) {
+    showSteel(context_.steels.entries()[static_cast<std::size_t>(position)], kBlankMarker);
+    setCurvesReadOnly(true);
+}
+
+void TStalj_dobavitj_redaktirovatj::setCurvesReadOnly(bool readOnly) {
+    for (int i = 0; i < kGrids; ++i) {
+        grids_[i]->setReadOnly(readOnly);
+        counts_[i]->setEnabled(!readOnly);
+    }
+}
+
+// A catalogue steel's 25 points go into rows 1..25 of the three grids, in
+// the report's number format, so that saving them unchanged reads them back.
+void TStalj_dobavitj_redaktirovatj::showSteel(const SteelEntry& steel, const QString& thicknessText) {
+    for (int i = 0; i < kGrids; ++i) setPointCount(i, kStartPoints);
     setTextIfChanged(Ed_Tip, steel.name);
-    setTextIfChanged(Ed_dz, formatF3(steel.thickness_mm));
+    setTextIfChanged(Ed_dz, thicknessText);
     if (steel.rolling == 'c') CB_tip_prokat->setCurrentIndex(kColdRolled);
     if (steel.rolling == 'h') CB_tip_prokat->setCurrentIndex(kHotRolled);
     for (int row = 1; row <= kStartPoints; ++row) {
@@ -296,25 +315,13 @@ SteelInput TStalj_dobavitj_redaktirovatj::steelInput(const std::array<RawCurve, 
     return steel;
 }
 
-// What the collection left in the grids stays visible, also when it
-// stopped: the trimmed counts and the blank cells it read as no data.
-void TStalj_dobavitj_redaktirovatj::showCollected(const std::array<CurveGridTexts, kGrids>& texts) {
-    for (int i = 0; i < kGrids; ++i) {
-        stepPointCountDown(i, texts[i].rowCount);
-        for (int row = 1; row <= texts[i].rowCount; ++row) {
-            for (int column = 0; column < 2; ++column) {
-                grids_[i]->setCellText(row, column, texts[i].cells[row - 1][column]);
-            }
-        }
-    }
-}
-
+// The curves are collected from a copy of the grids' texts: a refused save
+// leaves the grids as the user left them.
 void TStalj_dobavitj_redaktirovatj::Stalj_vvodClick() {
     std::array<CurveGridTexts, kGrids> texts = gridTexts();
     const int storedBefore = context_.steels.storedCount();
-    const bool stored = runCommand(
-        *context_.messages, [&] { context_.steels.add(steelInput(collectCurveGrids(texts))); },
-        [&] { showCollected(texts); });
+    const bool stored = runCommand(*context_.messages,
+                                   [&] { context_.steels.add(steelInput(collectCurveGrids(texts))); });
     // A failed write leaves the new steel in the catalogue; the lists follow it.
     if (context_.steels.storedCount() > storedBefore) appendSteelName(context_.steels.entries().back().name);
     if (!stored) return;
@@ -329,9 +336,9 @@ void TStalj_dobavitj_redaktirovatj::Vvod_stalj_editClick() {
     }
     std::array<CurveGridTexts, kGrids> texts = gridTexts();
     const QStringList namesBefore = context_.steels.names();
-    const bool stored = runCommand(
-        *context_.messages, [&] { context_.steels.replace(edit_index, steelInput(collectCurveGrids(texts))); },
-        [&] { showCollected(texts); });
+    const bool stored = runCommand(*context_.messages, [&] {
+        context_.steels.replace(edit_index, steelInput(collectCurveGrids(texts)));
+    });
     if (stored || context_.steels.names() != namesBefore) refillSteelLists();
     if (!stored) return;
     blankTheSteel(kStartPoints, true);
@@ -340,6 +347,7 @@ void TStalj_dobavitj_redaktirovatj::Vvod_stalj_editClick() {
 
 // Blank grids and fields, as a visit starts and as a save leaves them.
 void TStalj_dobavitj_redaktirovatj::blankTheSteel(int pointCount, bool clearEditList) {
+    setCurvesReadOnly(false);
     for (CurveGrid* grid : grids_) grid->blankAll();
     setTextIfChanged(Ed_Tip, kBlankMarker);
     CB_tip_prokat->setCurrentIndex(-1);
@@ -368,6 +376,7 @@ void TStalj_dobavitj_redaktirovatj::Button1Click() {
         const QString path = workbookPath();
         if (path.isEmpty()) return;
         const std::array<CurveSheet, 3> sheets = readCurveWorkbook(path);
+        setCurvesReadOnly(false);  // the curves are the workbook's now, not a built-in grade's
         for (int i = 0; i < kGrids; ++i) setPointCount(i, kWorkbookPoints);
         for (int i = 0; i < kGrids; ++i) {
             for (int row = 1; row <= kWorkbookPoints; ++row) {

@@ -49,11 +49,12 @@ private:
     void Button1Click();
 
     void loadStoredSteel(int storedIndex);
+    void showBuiltinSteel(int position);
+    void showSteel(const SteelEntry& steel, const QString& thicknessText);
+    void setCurvesReadOnly(bool readOnly);
     void setPointCount(int grid, int count);
-    void stepPointCountDown(int grid, int count);
     std::array<CurveGridTexts, kGrids> gridTexts() const;
     SteelInput steelInput(const std::array<RawCurve, kGrids>& curves) const;
-    void showCollected(const std::array<CurveGridTexts, kGrids>& texts);
     void blankTheSteel(int pointCount, bool clearEditList);
     void returnToStageOne();
     QString workbookPath();

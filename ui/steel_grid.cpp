@@ -26,10 +26,26 @@ CurveGrid::CurveGrid(const QString& name, const QString& inductionHead, const QS
     for (auto& row : hidden_) row.fill(kBlankMarker);
 }
 
+namespace {
+Qt::ItemFlags pointFlags(bool readOnly) {
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return readOnly ? flags : flags | Qt::ItemIsEditable;
+}
+}  // namespace
+
 QTableWidgetItem* CurveGrid::pointItem(const QString& text) const {
     auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    item->setFlags(pointFlags(readOnly_));
     return item;
+}
+
+void CurveGrid::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    for (int row = 1; row <= shownPoints(); ++row) {
+        for (int column = 0; column < 2; ++column) {
+            if (QTableWidgetItem* cell = item(row, column)) cell->setFlags(pointFlags(readOnly));
+        }
+    }
 }
 
 void CurveGrid::showPoints(int count) {
@@ -75,6 +91,8 @@ void CurveGrid::blankAll() {
 CurveGridTexts CurveGrid::texts(int count) const {
     CurveGridTexts grid;
     grid.rowCount = count;
+    grid.control = objectName();
+    for (int column = 0; column < 2; ++column) grid.heads[static_cast<std::size_t>(column)] = item(0, column)->text();
     for (int row = 1; row <= kPointRows; ++row) {
         for (int column = 0; column < 2; ++column) grid.cells[row - 1][column] = cellText(row, column);
     }

@@ -27,6 +27,10 @@ public:
     void blankRow(int row);
     void blankAll();
 
+    // Point cells the user cannot type into (a built-in grade shown); the
+    // program still writes them.
+    void setReadOnly(bool readOnly);
+
     // The texts as the collection of the curves reads them.
     CurveGridTexts texts(int count) const;
 
@@ -35,6 +39,7 @@ private:
     QTableWidgetItem* pointItem(const QString& text) const;
 
     std::array<std::array<QString, 2>, kPointRows> hidden_;  // rows beyond the shown count
+    bool readOnly_ = false;
 };
 
 }  // namespace dravik

@@ -1,6 +1,7 @@
 #include "window_keys.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -27,6 +28,8 @@ public:
     }
 
     bool closes = false;
+    // While Escape's close event is on its way to the window.
+    bool closingByEscape = false;
     QPointer<QAbstractButton> defaultButton;
 
 protected:
@@ -47,7 +50,13 @@ protected:
 
 private:
     // The close box and this both send the window its close event.
-    void closeAsByCloseBox() { window_->close(); }
+    // The close box and this both send the window its close event; the
+    // window may ask closedByUser() which of the two, or the program, sent it.
+    void closeAsByCloseBox() {
+        closingByEscape = true;
+        window_->close();
+        closingByEscape = false;
+    }
 
     // A focused push button is what Enter means; on a field, a check box or
     // a list it means the window's main command.
@@ -63,6 +72,12 @@ private:
 }  // namespace
 
 void closeOnEscape(QWidget* window) { WindowKeys::of(window).closes = true; }
+
+bool closedByUser(const QWidget* window, const QCloseEvent* event) {
+    if (event->spontaneous()) return true;  // the desktop's close box
+    const QObject* keys = window->findChild<QObject*>(kKeysName, Qt::FindDirectChildrenOnly);
+    return keys && static_cast<const WindowKeys*>(keys)->closingByEscape;
+}
 
 void pressOnEnter(QWidget* window, QAbstractButton* button) { WindowKeys::of(window).defaultButton = button; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractButton;
+class QCloseEvent;
 class QWidget;
 
 namespace dravik {
@@ -9,6 +10,10 @@ namespace dravik {
 // grid cell being edited) closes the window as its close box does: the
 // window's own close handler runs, with the same effects.
 void closeOnEscape(QWidget* window);
+
+// Whether the user closed the window, with the close box or Escape, rather
+// than the program closing it (as it ends, or a session being replaced).
+bool closedByUser(const QWidget* window, const QCloseEvent* event);
 
 // Enter (Return or the keypad's Enter) that no control of the window takes
 // for itself presses `button`, the window's main command; on a focused push

@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 namespace dravik {
@@ -55,6 +56,16 @@ WireRecord readRecord(const char* at, const WireRecord& before) {
     return wire;
 }
 
+bool isPlausibleRecord(const char* at) {
+    for (const SizeField& field : kSizeFields) {
+        const double size = readDouble(at + field.offset);
+        if (!std::isfinite(size) || size < 0) return false;
+    }
+    return isPlausibleShortString(at + Layout::Tip, Layout::TipRoom) &&
+           isPlausibleShortString(at + Layout::Vid, Layout::VidRoom) &&
+           isPlausibleShortString(at + Layout::Mater, Layout::MaterRoom);
+}
+
 char* recordAt(char* image, qsizetype index) {
     return image + kProvodHeaderBytes + index * kWireRecordBytes;
 }
@@ -78,17 +89,37 @@ QByteArray writeProvodImage(const std::vector<WireRecord>& records) {
     return image;
 }
 
-std::vector<WireRecord> readProvodImage(const QByteArray& bytes) {
+namespace {
+
+// The records of an image that `keep` accepts, and how many it did not.
+template <typename Keep>
+ProvodContents readRecords(const QByteArray& bytes, Keep keep) {
     if (bytes.isEmpty()) return {};
     if (bytes.size() < kProvodImageBytes) throw CommandError(texts::kReadBeyondEnd);
     const char* data = bytes.constData();
     const int count = qFromLittleEndian<std::uint16_t>(data);
     if (count > kProvodCapacity) throw CommandError(texts::kReadBeyondEnd);
-    std::vector<WireRecord> records;
+    ProvodContents contents;
+    std::vector<WireRecord>& records = contents.records;
     records.reserve(static_cast<size_t>(count));
     const WireRecord none;
-    for (int i = 0; i < count; ++i) records.push_back(readRecord(recordAt(data, i), i > 0 ? records.back() : none));
-    return records;
+    for (int i = 0; i < count; ++i) {
+        const char* record = recordAt(data, i);
+        if (!keep(record)) {
+            ++contents.leftOut;
+            continue;
+        }
+        records.push_back(readRecord(record, records.empty() ? none : records.back()));
+    }
+    return contents;
 }
+
+}  // namespace
+
+std::vector<WireRecord> readProvodImage(const QByteArray& bytes) {
+    return readRecords(bytes, [](const char*) { return true; }).records;
+}
+
+ProvodContents readProvodContents(const QByteArray& bytes) { return readRecords(bytes, isPlausibleRecord); }
 
 }  // namespace dravik

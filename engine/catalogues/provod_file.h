@@ -41,10 +41,21 @@ struct WireRecordLayout {
 // records are refused with "The wire table is full (5000 wires)".
 QByteArray writeProvodImage(const std::vector<WireRecord>& records);
 
-// Reads an image. A 0-byte file is an empty catalogue; a file shorter than
-// one image or claiming more than 5000 wires is damaged and fails with
-// "Read beyond end of file". Bytes after the image are not read. Length
-// bytes above a text's room are clamped to it.
+// Reads an image, every record as stored. A 0-byte file is an empty
+// catalogue; a file shorter than one image or claiming more than 5000 wires
+// is damaged and fails with "Read beyond end of file". Bytes after the image
+// are not read. Length bytes above a text's room are clamped to it.
 std::vector<WireRecord> readProvodImage(const QByteArray& bytes);
+
+// What a catalogue can load from an image: the plausible records, in file
+// order, and how many were left out. A record is plausible when its five
+// sizes are finite and not negative and its texts' length bytes fit their
+// rooms with no byte 0 among the characters, as every record this program
+// writes. Fails as readProvodImage does.
+struct ProvodContents {
+    std::vector<WireRecord> records;
+    int leftOut = 0;
+};
+ProvodContents readProvodContents(const QByteArray& bytes);
 
 }  // namespace dravik

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace dravik {
@@ -110,6 +111,30 @@ void StalImage::clearSteel(int k) {
     record[rollingAt(k)] = 0;
     std::memset(record + pointCountAt(k), 0, 2);
     std::memset(record + curveAt(k), 0, kCurveStride);
+}
+
+void StalImage::copySteel(int k, const StalImage& other, int from) {
+    const auto copy = [&](qsizetype to, qsizetype at, qsizetype size) {
+        std::memcpy(data() + to, other.constData() + at, static_cast<std::size_t>(size));
+    };
+    copy(thicknessAt(k), thicknessAt(from), 8);
+    copy(nameAt(k), nameAt(from), kNameStride);
+    copy(rollingAt(k), rollingAt(from), 1);
+    copy(pointCountAt(k), pointCountAt(from), 2);
+    copy(curveAt(k), curveAt(from), kCurveStride);
+}
+
+bool StalImage::isPlausible(int k) const {
+    const double thickness = thickness_mm(k);
+    if (!std::isfinite(thickness) || thickness < 0) return false;
+    if (!isPlausibleShortString(constData() + nameAt(k), kNameRoom)) return false;
+    const int count = qFromLittleEndian<qint16>(constData() + pointCountAt(k));
+    if (count < 0 || count > kPointRoom) return false;
+    for (int j = 1; j <= count; ++j) {
+        const SteelPoint p = point(k, j);
+        if (!std::isfinite(p.B) || !std::isfinite(p.p) || !std::isfinite(p.q) || !std::isfinite(p.qz)) return false;
+    }
+    return true;
 }
 
 SteelEntry StalImage::entry(int k) const {

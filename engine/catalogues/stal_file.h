@@ -59,6 +59,14 @@ public:
     SteelPoint point(int k, int j) const;  // point j = 1 .. 100
     void setPoint(int k, int j, const SteelPoint& point);  // the reserved bytes become zero
     void clearSteel(int k);        // every field of slot k zero
+    // Slot k becomes slot `from` of `other`, byte for byte.
+    void copySteel(int k, const StalImage& other, int from);
+
+    // Stored steel k is as this program writes a steel: its thickness is a
+    // finite size not below zero, its name's length byte fits the room and
+    // its characters are text (no byte 0), its point count is 0..100 and its
+    // points hold finite numbers.
+    bool isPlausible(int k) const;
 
     // Catalogue entry of stored steel k as a load sees it.
     SteelEntry entry(int k) const;

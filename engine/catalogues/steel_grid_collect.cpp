@@ -1,8 +1,11 @@
 #include "catalogues/steel_grid_collect.h"
 
+#include "common/command_error.h"
+#include "common/input_range.h"
 #include "common/number_text.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace dravik {
 namespace {
@@ -13,6 +16,13 @@ const QString kNoDataText = QStringLiteral("0,01");
 constexpr int kMinRows = 1;
 constexpr int kMaxRows = kPointRoom;
 
+// What a cell may hold, by column: an induction no steel exceeds, and a
+// loss or magnetising power, which is never negative.
+constexpr std::array<InputRange, 2> kCellRanges{{
+    {0, false, 3, "above 0 and at most 3"},
+    {0, true, std::numeric_limits<double>::max(), "at least 0"},
+}};
+
 // Rows at the end of the counted range whose induction is blank are not
 // part of the curve: the user filled fewer rows than the spin edit shows.
 void trimBlankTail(CurveGridTexts& grid) {
@@ -20,18 +30,24 @@ void trimBlankTail(CurveGridTexts& grid) {
     while (grid.rowCount > kMinRows && grid.cells[grid.rowCount - 1][0] == kBlankMarker) --grid.rowCount;
 }
 
-double readCell(QString& cell) {
+// Cell (row, column), rows counted from 1 as the grid numbers them.
+double readCell(CurveGridTexts& grid, int row, int column) {
+    QString& cell = grid.cells[row - 1][column];
     if (cell == kBlankMarker) cell = kNoDataText;
-    return parseFloat(firstPointToComma(cell));
+    const QString text = firstPointToComma(cell);
+    const double value = readField(grid.control, [&] { return parseFloat(text); });
+    const QString caption = QStringLiteral("%1, row %2").arg(grid.heads[column]).arg(row);
+    requireInRange(value, kCellRanges[column], FieldName{grid.control, caption}, text);
+    return value;
 }
 
 RawCurve readCurve(CurveGridTexts& grid) {
     RawCurve curve;
     curve.reserve(static_cast<size_t>(grid.rowCount));
-    for (int row = 0; row < grid.rowCount; ++row) {
+    for (int row = 1; row <= grid.rowCount; ++row) {
         RawPoint point;
-        point.B = readCell(grid.cells[row][0]);
-        point.value = readCell(grid.cells[row][1]);
+        point.B = readCell(grid, row, 0);
+        point.value = readCell(grid, row, 1);
         curve.push_back(point);
     }
     return curve;

@@ -1,4 +1,5 @@
 dravik_engine_library(engine_wire
+  catalogues/catalogue_field.h
   catalogues/provod_file.h catalogues/provod_file.cpp
   catalogues/wire_grouping.h catalogues/wire_grouping.cpp
   catalogues/wire_table.h catalogues/wire_table.cpp

@@ -14,19 +14,17 @@
 namespace dravik {
 namespace {
 
-constexpr const char* kFileName = "Provod.dat";
-
 // The catalogue read straight from a mapping of the file where the system
 // allows it: the parse copies every record out anyway, and reading 800 KB
 // into a buffer first cost more than the parse.
-std::vector<WireRecord> readCatalogueFile(QFile& file) {
+ProvodContents readCatalogueFile(QFile& file) {
     const qint64 size = std::min<qint64>(file.size(), kProvodImageBytes);
     if (size > 0) {
         if (const uchar* image = file.map(0, size)) {
-            return readProvodImage(QByteArray::fromRawData(reinterpret_cast<const char*>(image), size));
+            return readProvodContents(QByteArray::fromRawData(reinterpret_cast<const char*>(image), size));
         }
     }
-    return readProvodImage(file.read(kProvodImageBytes));
+    return readProvodContents(file.read(kProvodImageBytes));
 }
 
 bool createEmptyFile(const QString& path) {
@@ -43,14 +41,17 @@ QStringList WireTable::load(const QString& folder, const QString& shippedCatalog
     filePath_ = QDir(folder).filePath(QString::fromUtf8(kFileName));
 
     if (!QFile::exists(filePath_)) {
-        const bool copied = !shippedCatalogue.isEmpty() && QFile::exists(shippedCatalogue) &&
-                            QFile::copy(shippedCatalogue, filePath_);
-        if (!copied) {
+        if (shippedCatalogue.isEmpty() || !QFile::exists(shippedCatalogue)) {
             if (createEmptyFile(filePath_)) return {};
             return {QString::fromUtf8(texts::kFileAccessDenied)};
         }
-        // A copy keeps the shipped file's read-only mode on some installs.
-        QFile::setPermissions(filePath_, QFile::permissions(filePath_) | QFileDevice::WriteOwner);
+        // A copy that fails leaves no file, so the next start tries again
+        // rather than reading an empty catalogue for good.
+        try {
+            copyWholeFile(shippedCatalogue, filePath_);
+        } catch (const CommandError& error) {
+            return {QString::fromUtf8(texts::kShippedCopyFailed).arg(QDir::toNativeSeparators(filePath_), error.text())};
+        }
     }
 
     QFile file(filePath_);
@@ -59,14 +60,19 @@ QStringList WireTable::load(const QString& folder, const QString& shippedCatalog
         damagedFile_ = true;
         return {fileErrorText(file, errno)};
     }
+    ProvodContents contents;
     try {
-        records_ = readCatalogueFile(file);
+        contents = readCatalogueFile(file);
     } catch (const CommandError& error) {
         damagedFile_ = true;
         return {error.text()};
     }
+    records_ = std::move(contents.records);
     tableLoaded_ = true;
-    return {};
+    if (contents.leftOut == 0) return {};
+    // The file keeps what was left out, as Provod.dat.bad, until a new one is written.
+    damagedFile_ = true;
+    return {QString::fromUtf8(texts::kImplausibleRecords).arg(QDir::toNativeSeparators(filePath_)).arg(contents.leftOut)};
 }
 
 bool WireTable::emptyTable() const {

@@ -17,12 +17,16 @@ namespace dravik {
 class WireTable {
 public:
     static constexpr int kCapacity = kProvodCapacity;
+    static constexpr const char* kFileName = "Provod.dat";
 
     // Loads <folder>/Provod.dat. When the file is missing, the catalogue
     // shipped with the program (`shippedCatalogue`) is copied in and loaded;
-    // without one an empty (0-byte) file is created. A damaged file leaves the
-    // catalogue empty and is kept as Provod.dat.bad when the table is first
-    // saved. Returns the error texts to show; never throws.
+    // a copy that fails is reported with the system's reason and leaves no
+    // file; without a shipped catalogue an empty (0-byte) file is created. A
+    // damaged file leaves the catalogue empty, one with implausible records
+    // loads the others and is reported once; either is kept as
+    // Provod.dat.bad when the table is first saved. Returns the error texts
+    // to show; never throws.
     QStringList load(const QString& folder, const QString& shippedCatalogue);
 
     const std::vector<WireRecord>& records() const { return records_; }

@@ -3,6 +3,7 @@
 #include "common/command_error.h"
 #include "common/runtime_texts.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -41,9 +42,8 @@ struct MissingSheet {
 
 class Package {
 public:
-    Package(const QString& path, qint64 budgetBytes) : zip_(path), budget_(budgetBytes) {
-        if (!zip_.open(QuaZip::mdUnzip)) throw Unreadable{};
-    }
+    Package(const QString& path, qint64 budgetBytes) : zip_(path), budget_(budgetBytes) { open(); }
+    Package(QIODevice* device, qint64 budgetBytes) : zip_(device), budget_(budgetBytes) { open(); }
 
     // Part names of a workbook package are case-insensitive.
     bool contains(const QString& part) { return zip_.setCurrentFile(part, QuaZip::csInsensitive); }
@@ -68,6 +68,10 @@ public:
     }
 
 private:
+    void open() {
+        if (!zip_.open(QuaZip::mdUnzip)) throw Unreadable{};
+    }
+
     QuaZip zip_;
     qint64 budget_;
 };
@@ -602,6 +606,22 @@ std::array<CurveSheet, 3> readPackage(Package& package) {
     throw CommandError(QString::fromUtf8(text).arg(shownPath));
 }
 
+// Reads the package `openPackage` opens, each failure as one message
+// naming the workbook.
+template <typename OpenPackage>
+std::array<CurveSheet, 3> readWorkbook(const QString& shownPath, OpenPackage openPackage) {
+    try {
+        Package package = openPackage();
+        return readPackage(package);
+    } catch (const Unreadable&) {
+        refuse(texts::kWorkbookUnreadable, shownPath);
+    } catch (const TooBig&) {
+        refuse(texts::kWorkbookTooBig, shownPath);
+    } catch (const MissingSheet& missing) {
+        throw CommandError(QString::fromUtf8(texts::kWorkbookNoSheet).arg(shownPath, missing.name));
+    }
+}
+
 }  // namespace
 
 std::array<CurveSheet, 3> readCurveWorkbook(const QString& path, qint64 readLimitBytes) {
@@ -611,16 +631,15 @@ std::array<CurveSheet, 3> readCurveWorkbook(const QString& path, qint64 readLimi
     if (!file.isFile()) refuse(texts::kWorkbookUnreadable, shownPath);
     if (!file.isReadable()) refuse(texts::kWorkbookAccessDenied, shownPath);
     if (file.size() > readLimitBytes) refuse(texts::kWorkbookTooBig, shownPath);
-    try {
-        Package package(path, readLimitBytes);
-        return readPackage(package);
-    } catch (const Unreadable&) {
-        refuse(texts::kWorkbookUnreadable, shownPath);
-    } catch (const TooBig&) {
-        refuse(texts::kWorkbookTooBig, shownPath);
-    } catch (const MissingSheet& missing) {
-        throw CommandError(QString::fromUtf8(texts::kWorkbookNoSheet).arg(shownPath, missing.name));
-    }
+    return readWorkbook(shownPath, [&] { return Package(path, readLimitBytes); });
+}
+
+std::array<CurveSheet, 3> readCurveWorkbook(const QByteArray& contents, const QString& shownPath,
+                                            qint64 readLimitBytes) {
+    if (contents.size() > readLimitBytes) refuse(texts::kWorkbookTooBig, shownPath);
+    QBuffer device;
+    device.setData(contents);
+    return readWorkbook(shownPath, [&] { return Package(&device, readLimitBytes); });
 }
 
 }  // namespace dravik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -32,5 +33,9 @@ inline constexpr qint64 kWorkbookReadLimit = 50LL * 1024 * 1024;
 // is damaged or not a workbook, or would unpack to more than readLimitBytes.
 // Document type declarations are refused.
 std::array<CurveSheet, 3> readCurveWorkbook(const QString& path, qint64 readLimitBytes = kWorkbookReadLimit);
+
+// The same for a workbook's bytes already in memory; messages name it `shownPath`.
+std::array<CurveSheet, 3> readCurveWorkbook(const QByteArray& contents, const QString& shownPath,
+                                            qint64 readLimitBytes = kWorkbookReadLimit);
 
 }  // namespace dravik

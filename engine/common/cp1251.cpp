@@ -90,6 +90,11 @@ QByteArrayView shortStringView(const char* field, int room) {
     return QByteArrayView(field + 1, length);
 }
 
+bool isPlausibleShortString(const char* field, int room) {
+    const int length = static_cast<unsigned char>(field[0]);
+    return length <= room && !QByteArrayView(field + 1, length).contains('\0');
+}
+
 QByteArray readShortString(const char* field, int room) { return shortStringView(field, room).toByteArray(); }
 
 void writeShortString(char* field, int room, const QByteArray& bytes) {

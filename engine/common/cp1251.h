@@ -25,6 +25,9 @@ QByteArray encodeCp1251(const QString& text);
 QByteArray readShortString(const char* field, int room);
 // The same characters, seen in place.
 QByteArrayView shortStringView(const char* field, int room);
+// The length byte fits the room and every character is text (no byte 0,
+// which no typed name holds): what a file written by this program has.
+bool isPlausibleShortString(const char* field, int room);
 // Writes the length byte and the characters, the rest of the room as zero.
 // `bytes` longer than the room is cut to it.
 void writeShortString(char* field, int room, const QByteArray& bytes);

@@ -46,6 +46,32 @@ inline constexpr const char* kWorkbookUnreadable = "%1 is damaged or is not an .
 inline constexpr const char* kWorkbookNoSheet = "The workbook %1 has no sheet \"%2\"";
 inline constexpr const char* kWorkbookTooBig = "The workbook %1 is too big to be read";
 
+// Design files. %1 is the file; a problem at a line is written as
+// kDesignLineProblem with %2 the line number and %3 what is wrong there.
+inline constexpr const char* kDesignLineProblem = "%1, line %2: %3";
+inline constexpr const char* kDesignNotOpened = "Cannot open the design %1: %2";
+inline constexpr const char* kDesignNotSaved = "Cannot save the design %1: %2";
+inline constexpr const char* kDesignNotText = "this is not text";
+inline constexpr const char* kDesignForeign = "this is not a Dravik design (it must start with \"# Dravik <version> design\")";
+inline constexpr const char* kDesignIncomplete = "the design ends here without \"# end of design\": the file is incomplete";
+inline constexpr const char* kDesignNoAction = "\"%1\" is not an action a design can hold";
+// %3 the line that would change a catalogue.
+inline constexpr const char* kDesignChangesCatalogues =
+    "%1, line %2: the design changes a catalogue (%3); it is opened only with --allow-catalogue-changes";
+// %1 the catalogue files that differ, %2 the design.
+inline constexpr const char* kCataloguesDiffer =
+    "%1 differs from the one the design %2 was made with: results may differ because the catalogues changed";
+
+// Questions of the desktop; %1 the design, %2 the lines that would change a catalogue.
+inline constexpr const char* kUnsavedChanges = "The design %1 has changes that are not saved. Save them?";
+inline constexpr const char* kCatalogueQuestion =
+    "The design %1 adds, changes or removes wires or steels in the catalogues:\n%2\n\n"
+    "Make these changes to the catalogues, or open the design without them?";
+
+// Reports; %1 is the report's file, %2 the system's reason.
+inline constexpr const char* kReportNotWritten = "Cannot write the report %1: %2";
+inline constexpr const char* kReportFormat = "Cannot write the report %1: a report is a .pdf, .html or .txt file";
+
 // Confirmations.
 inline constexpr const char* kStage1Copied = "Отчет по расчету магнитопровода скопирован в буфер обмена";
 inline constexpr const char* kStage2Copied = "Report on the calculation of winding copied to clipboard";

@@ -29,7 +29,7 @@ TEST(CommandLine, HelpListsEveryOptionWithoutADisplay) {
         const QString help = output.lines.join(QLatin1Char('\n'));
         EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: "))) << joined(output.lines);
         for (const char* option : {"-h, --help", "-v, --version", "--script <FILE>", "--data-dir <DIR>",
-                                   "--workbook <FILE>", "--strict", "[design-file]"}) {
+                                   "--workbook <FILE>", "--strict", "--allow-catalogue-changes", "[design-file]"}) {
             EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
         }
     }

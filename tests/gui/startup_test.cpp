@@ -1,5 +1,9 @@
 #include "gui/script_session.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace dravik::test {
@@ -39,6 +43,21 @@ TEST(StartUp, WindowsAreCreatedWithTheirCaptions) {
               "EtapII enabled=1 visible=0");
 }
 
+// An interrupted save leaves its temporary file beside the catalogue; the
+// next start removes it, and nothing else.
+TEST(StartUp, LeftoverTemporariesOfInterruptedSavesAreRemoved) {
+    ScriptSession session;
+    for (const char* name : {"Stal.dat.Ab12Cd", "Provod.dat.x9Y8z7", "Stal.dat.bad"}) {
+        QFile file(QDir(session.dataDir()).filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    session.run(QStringLiteral("state EtapI\n"));
+    EXPECT_FALSE(QFileInfo::exists(QDir(session.dataDir()).filePath("Stal.dat.Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(session.dataDir()).filePath("Provod.dat.x9Y8z7")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(session.dataDir()).filePath("Stal.dat.bad")));
+}
+
 TEST(StartUp, CopyingTheEmptyReportStillConfirms) {
     ScriptSession session;
     const ScriptOutput output = session.run(QStringLiteral("click Copy_to_clipboard\nprint clipboard\n"));
@@ -74,6 +93,21 @@ TEST(ScriptMode, DisabledButtonsAreNotPressed) {
     const ScriptOutput output = session.run(QStringLiteral("click But_EtapII\nstate EtapII\n"));
     EXPECT_EQ(output.exitCode, 0);
     EXPECT_EQ(joined(output.lines), "error: But_EtapII is disabled\nEtapII enabled=1 visible=0");
+}
+
+// A cell no user could type into is refused and keeps its text: the heading
+// row of a steel grid, every cell of the wire grid.
+TEST(ScriptMode, CellsThatCannotBeEditedAreRefused) {
+    ScriptSession session;
+    session.writeFile(QStringLiteral("Provod.dat"), QByteArray());  // an empty wire catalogue
+    const ScriptOutput output = session.run(QStringLiteral(
+        "set SE_num_q_c 1\ncell Stalj_dobavitj_redaktirovatj.SG_q_c 0 1 x\ncell SG_Sech 0 3 2,5\n"
+        "print SG_q_c\nprint SG_Sech\n"));
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_EQ(joined(output.lines),
+              "error: Stalj_dobavitj_redaktirovatj.SG_q_c row 0 column 1 cannot be edited\n"
+              "error: SG_Sech row 0 column 3 cannot be edited\n"
+              "Bc, T\tp\u0441, W/kg\n \t \n\t\t\t\t\t\t\t");
 }
 
 TEST(ScriptMode, TheYokeWindowOpensAndHides) {

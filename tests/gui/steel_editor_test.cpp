@@ -103,12 +103,11 @@ TEST(SteelEditor, LoweringTheCountBlanksOnlyTheRowItStoodAt) {
     EXPECT_EQ(backAtTwentyFive[25], " \t ");
 }
 
-// Collecting the curves before a save: the count drops to the last row with
-// an induction (5 here), a blank induction inside the counted rows becomes
-// "0,01" in its cell, and "1.2" is read as "1,2" but stays as typed. The
-// thickness is checked with the curves, so the bad one stops the save
-// before anything is stored, and the window keeps everything typed.
-TEST(SteelEditor, CollectionTrimsFillsBlanksAndStopsOnABadThickness) {
+// A thickness that is not a number stops the save before anything is
+// stored, and the window keeps everything typed as it was: the counts, the
+// blank induction inside the curve, "1.2" with its full stop. (What a save
+// reads from the grids is the engine's to test.)
+TEST(SteelEditor, ABadThicknessStopsTheSaveAndLeavesTheEntryAsTyped) {
     ScriptSession session;
     const ScriptOutput output = session.run(
         QStringLiteral("click Button10\n") +
@@ -116,28 +115,49 @@ TEST(SteelEditor, CollectionTrimsFillsBlanksAndStopsOnABadThickness) {
         QStringLiteral("cell SG_q_c 9 1 stray value\n") +
         typeRows(QStringLiteral("SG_q_ia"), {{"0,8", "0,6"}, {"1,8", "2,6"}}) +
         typeRows(QStringLiteral("SG_p_st_ud"), {{"0,8", "1000"}, {"1,8", "31000"}}) +
-        QStringLiteral("set Ed_Tip Trimmed\nset Stalj_dobavitj_redaktirovatj.Ed_dz 0,3mm\nclick Stalj_vvod\n"
-                       "print SE_num_q_c\nprint SE_num_q_ia\nprint SG_q_c\nprint Ed_Tip\n"
+        QStringLiteral("set Ed_Tip Trimmed\nchoose CB_tip_prokat Cold-rolled\nset Stalj_dobavitj_redaktirovatj.Ed_dz 0,3mm\n"
+                       "click Stalj_vvod\nprint SE_num_q_c\nprint SE_num_q_ia\nset SE_num_q_c 5\nprint SG_q_c\nprint Ed_Tip\n"
                        "state Stalj_dobavitj_redaktirovatj\nstate CB_M_st\nstate CB_Tip_Edit\n"));
     EXPECT_EQ(joined(output.lines),
-              "error: '0,3mm' is not a valid floating point value\n5\n2\n"
-              "Bc, T\tp\u0441, W/kg\n0,8\t0,5\n1.0\t0,7\n0,01\t0,8\n1.2\t0,9\n1,4\t1,1\nTrimmed\n"
+              "error: '0,3mm' is not a valid floating point value\n25\n25\n"
+              "Bc, T\tp\u0441, W/kg\n0,8\t0,5\n1.0\t0,7\n \t0,8\n1.2\t0,9\n1,4\t1,1\nTrimmed\n"
               "Stalj_dobavitj_redaktirovatj enabled=1 visible=1\nCB_M_st enabled=1 visible=0 items=4\n"
               "CB_Tip_Edit enabled=1 visible=1 items=4");
     EXPECT_FALSE(QFileInfo::exists(stalPath(session)));
 }
 
 // A cell that is not a number stops the save with the conversion message
-// quoting it; blanks already read as "0,01" keep that text.
+// quoting it; the blank cells read before it stay blank.
 TEST(SteelEditor, ABadCellStopsTheSaveAndStoresNothing) {
     ScriptSession session;
     const ScriptOutput output = session.run(
         straightSteel(QStringLiteral("Bad cell")) +
-        QStringLiteral("cell SG_q_c 1 0  \ncell SG_q_ia 2 1 2,6 VA\nclick Stalj_vvod\nprint SG_q_c\nprint SE_num_q_ia\n"
-                       "state CB_Tip_Edit\n"));
+        QStringLiteral("cell SG_q_c 1 0  \ncell SG_q_ia 2 1 2,6 VA\nclick Stalj_vvod\nset SE_num_q_c 2\nprint SG_q_c\n"
+                       "print SE_num_q_ia\nstate CB_Tip_Edit\n"));
     EXPECT_EQ(joined(output.lines),
               "error: '2,6 VA' is not a valid floating point value\n"
-              "Bc, T\tp\u0441, W/kg\n0,01\t0,5\n1,8\t1,5\n2\nCB_Tip_Edit enabled=1 visible=1 items=4");
+              "Bc, T\tp\u0441, W/kg\n \t0,5\n1,8\t1,5\n25\nCB_Tip_Edit enabled=1 visible=1 items=4");
+    EXPECT_FALSE(QFileInfo::exists(stalPath(session)));
+}
+
+// A refused save changes nothing in the window: a blank entry keeps its 25
+// blank rows (it was once cut to one row per grid), and a loss no steel has
+// is named by its column and row while the blanks around it stay blank.
+TEST(SteelEditor, ARefusedSaveLeavesTheGridsAsTheyWere) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(
+        QStringLiteral("click Button10\nclick Stalj_vvod\nprint SE_num_q_c\nprint SE_num_q_ia\nprint SE_p_st_ud\nprint SG_q_ia\n"
+                       "click Stalj_dobavitj_redaktirovatj\n") +
+        straightSteel(QStringLiteral("Negative")) +
+        QStringLiteral("cell SG_q_c 2 1 -1\ncell SG_q_c 4 0 1,9\nclick Stalj_vvod\nprint SE_num_q_c\nprint SG_q_c\n"));
+    ASSERT_EQ(output.lines.size(), 4 + 26 + 2 + 26);
+    EXPECT_EQ(joined(output.lines.mid(0, 3)),
+              "error: Each curve needs at least two points with different inductions\n25\n25");
+    EXPECT_EQ(output.lines[3], "25");
+    for (int row = 1; row <= 25; ++row) EXPECT_EQ(output.lines[4 + row], " \t ") << "row " << row;
+    EXPECT_EQ(joined(output.lines.mid(30, 6)),
+              "error: p\u0441, W/kg, row 2 must be at least 0: -1\n25\nBc, T\tp\u0441, W/kg\n0,8\t0,5\n1,8\t-1\n \t ");
+    EXPECT_EQ(output.lines[36], "1,9\t ");
     EXPECT_FALSE(QFileInfo::exists(stalPath(session)));
 }
 
@@ -154,7 +174,7 @@ TEST(SteelEditor, RefusesOnePointCurvesAndUnstorableNames) {
         straightSteel(QStringLiteral("Сталь ✓")) +
         QStringLiteral("click Stalj_vvod\nstate CB_M_st\nstate Stalj_dobavitj_redaktirovatj\n"));
     EXPECT_EQ(joined(output.lines),
-              "error: Each curve needs at least two points with different inductions\n1\n"
+              "error: Each curve needs at least two points with different inductions\n25\n"
               "error: The name contains characters that cannot be stored: ✓\n"
               "CB_M_st enabled=1 visible=0 items=4\nStalj_dobavitj_redaktirovatj enabled=1 visible=1");
     EXPECT_FALSE(QFileInfo::exists(stalPath(session)));
@@ -206,7 +226,7 @@ TEST(SteelEditor, AddedSteelIsListedStoredLoadedAndReplaced) {
 }
 
 // A built-in grade is in the edit list but cannot be changed: choosing it
-// loads nothing yet enables "Save the changes", which then refuses, also
+// shows its curves and enables "Save the changes", which then refuses, also
 // after a stored steel was chosen before it.
 TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     ScriptSession session;
@@ -221,12 +241,35 @@ TEST(SteelEditor, SavingWithoutAChosenStoredSteelChangesNothing) {
     ASSERT_EQ(output.lines.size(), 3 + 26 + 3);
     EXPECT_EQ(joined(output.lines.mid(0, 3)),
               "Vvod_stalj_edit enabled=1 visible=1\nStalj_vvod enabled=0 visible=1\n3404 GOST USSR 21427");
-    // The grids still hold what the stored steel loaded; the built-in loads nothing.
-    EXPECT_EQ(output.lines[4], "0,840\t0,540");
+    EXPECT_EQ(output.lines[4], "0,900\t0,397");  // the built-in grade's first point
     EXPECT_EQ(joined(output.lines.mid(29)),
               "error: Choose a stored steel to edit\nStalj_dobavitj_redaktirovatj enabled=1 visible=1\n ");
     ASSERT_TRUE(QFileInfo::exists(stalPath(session)));
     EXPECT_EQ(session.readFile(kStal), before);
+}
+
+// A built-in grade's curves are shown as they are built in, read-only. Given
+// a name of its own, the entry becomes a new steel, whose curves may then be
+// changed and stored.
+TEST(SteelEditor, ABuiltInGradeIsShownReadOnlyAndStoredUnderAName) {
+    ScriptSession session;
+    const ScriptOutput output = session.run(QStringLiteral(
+        "click Button10\nchoose CB_Tip_Edit 1512 GOST USSR 21427\nprint CB_tip_prokat\n"
+        "print Stalj_dobavitj_redaktirovatj.Ed_dz\nstate SE_num_q_ia\ncell SG_q_ia 1 1 9\nprint SG_q_ia\n"
+        "set Ed_Tip 1512 own\nstate Stalj_vvod\nstate SE_num_q_ia\ncell SG_q_ia 1 1 3,6\n"
+        "set Stalj_dobavitj_redaktirovatj.Ed_dz 0,5\nclick Stalj_vvod\nstate CB_M_st\nprint CB_M_st\n"
+        "click Button10\nchoose CB_Tip_Edit 1512 own\nprint CB_tip_prokat\nset SE_num_q_ia 1\nprint SG_q_ia\n"));
+    ASSERT_EQ(output.lines.size(), 4 + 26 + 2 + 2 + 1 + 2);
+    EXPECT_EQ(joined(output.lines.mid(0, 4)),
+              "Hot-rolled\n \nSE_num_q_ia enabled=0 visible=1\nerror: SG_q_ia row 1 column 1 cannot be edited");
+    const QStringList shown = output.lines.mid(4, 26);
+    EXPECT_EQ(shown[1], "0,900\t3,500");
+    EXPECT_EQ(shown[6], "1,320\t0,010");  // no data between the grade's measured points
+    EXPECT_EQ(shown[25], "1,700\t0,010");
+    EXPECT_EQ(joined(output.lines.mid(30)),
+              "Stalj_vvod enabled=1 visible=1\nSE_num_q_ia enabled=1 visible=1\n"
+              "CB_M_st enabled=1 visible=1 items=5\n3404 GOST USSR 21427\n"
+              "Hot-rolled\nBc, T\tpc, W/kg\n0,932\t3,920");  // 3,6 + (4,6 - 3,6) * 0,032 / 0,1
 }
 
 // A name of one or two characters is still matched and loaded, but writing

@@ -110,7 +110,7 @@ TEST_F(SteelEditorWorkbook, ImportedCurvesSaveAsANewSteel) {
     writeZip(file, curveXlsx(rows(13, numberRow), rows(13, numberRow), rows(13, numberRow)));
     const ScriptOutput output = session_.run(
         QStringLiteral("click Button10\nclick Stalj_dobavitj_redaktirovatj.Button1\nset Ed_Tip From workbook\nset Stalj_dobavitj_redaktirovatj.Ed_dz 0,3\n"
-                       "click Stalj_vvod\nstate CB_M_st\nclick Button10\nchoose CB_Tip_Edit From workbook\n"
+                       "choose CB_tip_prokat Hot-rolled\nclick Stalj_vvod\nstate CB_M_st\nclick Button10\nchoose CB_Tip_Edit From workbook\n"
                        "set SE_num_q_c 1\nprint SG_q_c\n"),
         {QStringLiteral("--workbook"), file});
     // 0.8..2.0 T: B_1 = 0.8 + 1.2 / 25 = 0.848 T, where p = 2500 * (B - 0.7) = 370 W/kg.

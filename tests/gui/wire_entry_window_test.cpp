@@ -104,13 +104,53 @@ TEST_F(AddWireWindow, AFullCatalogueRefusesTheWire) {
     writeCatalogue(full);
     const QByteArray before = fileBytes();
     const ScriptOutput output = session.run(
-        toOpenCatalogue() + QStringLiteral("click But_Seh\nset Provod_dobavitj.Ed_Tip_Pr ПБ\nset Provod_dobavitj.Ed_s 3\n"
+        toOpenCatalogue() + QStringLiteral("click But_Seh\nset Provod_dobavitj.Ed_Tip_Pr ПБ\nset Provod_dobavitj.Ed_a 1\n"
+                                           "set Provod_dobavitj.Ed_b 3\nset Provod_dobavitj.Ed_s 3\n"
                                            "click Provod_dobavitj.Button1\nstate Provod_dobavitj\n"
                                            "click Provod_dobavitj\nstate Provod_dobavitj\n"));
     EXPECT_EQ(joined(output.lines),
               "error: The wire table is full (5000 wires)\nProvod_dobavitj enabled=1 visible=1\n"
               "error: The wire table is full (5000 wires)\nProvod_dobavitj enabled=1 visible=0");
     EXPECT_EQ(fileBytes(), before);
+}
+
+// Opened and closed again without a thing typed, the window adds nothing and
+// says nothing (it once stored a wire " " with every size 0). A wire no
+// conductor can have is refused by "Add" and the close box alike, naming the
+// field and its range; the window stays open and nothing is stored.
+TEST_F(AddWireWindow, TheCloseBoxAddsNothingUntouchedAndNoImpossibleWire) {
+    writeCatalogue({rectWire(QStringLiteral("ПБ"), 2)});
+    const QByteArray before = fileBytes();
+    const ScriptOutput output = session.run(
+        toOpenCatalogue() + QStringLiteral("click But_Seh\nclick Provod_dobavitj\nstate Provod_dobavitj\n"
+                                           "click But_Seh\nset Provod_dobavitj.Ed_Tip_Pr ПБ\nset Provod_dobavitj.Ed_a 1.5\n"
+                                           "set Provod_dobavitj.Ed_s 3\nclick Provod_dobavitj.Button1\n"
+                                           "click Provod_dobavitj\nstate Provod_dobavitj\n"));
+    EXPECT_EQ(joined(output.lines),
+              "Provod_dobavitj enabled=1 visible=0\n"
+              "error: b, мм must be above 0 and at most 100: 0\nerror: b, мм must be above 0 and at most 100: 0\n"
+              "Provod_dobavitj enabled=1 visible=1");
+    EXPECT_EQ(fileBytes(), before);
+}
+
+// A wire "Edit wire" took out comes back through the close box even when
+// nothing was typed; one that no longer passes the checks keeps the window
+// open, so it is never lost.
+TEST_F(AddWireWindow, AnEditedWireIsNeverLostByTheCloseBox) {
+    WireRecord tooLarge = rectWire(QStringLiteral("ПБ"), 5);  // a·b is 2: stored before the checks existed
+    writeCatalogue({rectWire(QStringLiteral("ПБ"), 2), rectWire(QStringLiteral("АПБ"), 1, QStringLiteral("Aluminum")), tooLarge});
+    const ScriptOutput output = session.run(
+        toOpenCatalogue() + QStringLiteral("pick SG_Sech 1\nclick Redakt_provod\nclick Provod_dobavitj\n"
+                                           "state Provod_dobavitj\nprint SG_Sech\n"
+                                           "pick SG_Sech 1\nclick Redakt_provod\nclick Provod_dobavitj\n"
+                                           "state Provod_dobavitj\nstate But_Seh\n"));
+    EXPECT_EQ(joined(output.lines),
+              "Provod_dobavitj enabled=1 visible=0\n"
+              "ПБ\t1,000\t2,000\t2,000\t0,000\t0,450\tCopper\trect\n"
+              "ПБ\t1,000\t2,000\t5,000\t0,000\t0,450\tCopper\trect\n"
+              "АПБ\t1,000\t2,000\t1,000\t0,000\t0,450\tAluminum\trect\n\t\t\t\t\t\t\t\n"
+              "error: s, мм2 must be at most a·b: 5,000\nProvod_dobavitj enabled=1 visible=1\n"
+              "But_Seh enabled=0 visible=1");
 }
 
 struct EditCase {

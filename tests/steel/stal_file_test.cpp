@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <limits>
 
 namespace dravik {
 namespace {
@@ -25,6 +26,35 @@ TEST(StalImage, ClampsWhatADamagedRecordWouldOverrun) {
     EXPECT_EQ(image.rolling(2), 'h');
     EXPECT_DOUBLE_EQ(image.thickness_mm(2), 0.27);
     EXPECT_EQ(image.entry(2).points[0].B, 0.0);  // no valid points: nothing copied
+}
+
+// Each fault a steel this program wrote cannot have makes it implausible;
+// points beyond the count are not looked at.
+TEST(StalImage, TellsPlausibleSteelsFromDamagedOnes) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const HandSteel good{"Good", 'c', 0.27, 2, {{1.0, 0.5, 0.6, 900}, {1.5, 1.0, -1.0, 1800}, {nan, nan, nan, nan}}};
+    struct Case {
+        const char* name;
+        HandSteel steel;
+        bool plausible;
+    };
+    std::vector<Case> cases = {{"as written", good, true}};
+    const auto with = [&](const char* name, auto change) {
+        HandSteel steel = good;
+        change(steel);
+        cases.push_back({name, steel, false});
+    };
+    with("thickness not a number", [&](HandSteel& s) { s.thickness_mm = nan; });
+    with("negative thickness", [](HandSteel& s) { s.thickness_mm = -0.27; });
+    with("name length above its room", [](HandSteel& s) { s.nameLengthByte = 51; });
+    with("name holding a byte 0", [](HandSteel& s) { s.name = QByteArray("Go\0d", 4); });
+    with("negative point count", [](HandSteel& s) { s.pointCount = -1; });
+    with("point count above its room", [](HandSteel& s) { s.pointCount = 101; });
+    with("an infinite point", [](HandSteel& s) { s.points[1].qz = std::numeric_limits<double>::infinity(); });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(StalImage(test::handMadeRecord(1, {c.steel})).isPlausible(1), c.plausible);
+    }
 }
 
 TEST(ReadStalFile, NeedsOneWholeRecordAndReadsNoMore) {
@@ -55,6 +85,7 @@ TEST(FileErrorText, NamesAccessAndFullDiskAndOtherwiseQuotesTheDevice) {
         {QFileDevice::WriteError, ENOSPC, "Disk full"},
         {QFileDevice::WriteError, EDQUOT, "Disk full"},
         {QFileDevice::OpenError, ENOENT, "No such file or directory"},
+        {QFileDevice::NoError, EFBIG, "File too large"},  // a write cut short by the file size limit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);

@@ -2,12 +2,13 @@
 #include "common/command_error.h"
 #include "common/number_text.h"
 #include "steel/hand_made_stal.h"
+#include "support/file_size_limit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
-#include <unistd.h>
 
 namespace dravik {
 namespace {
@@ -60,6 +61,8 @@ TEST_F(SteelCatalogueTest, WithoutAFileHoldsTheBuiltInGrades) {
     EXPECT_DOUBLE_EQ(grade3404.points[14].B, 1.5);
     EXPECT_DOUBLE_EQ(grade3404.points[14].p, 1.1);
     EXPECT_DOUBLE_EQ(grade3404.points[14].qz, 16600);
+    EXPECT_EQ(catalogue.builtinPositionOf("3405 GOST USSR 21427"), 3);
+    EXPECT_EQ(catalogue.builtinPositionOf("3405 GOST USSR 21427 "), -1);
 }
 
 TEST_F(SteelCatalogueTest, StoredSteelsFollowTheBuiltInOnesAndKeepOnlyTheirValidPoints) {
@@ -81,14 +84,14 @@ TEST_F(SteelCatalogueTest, AddedSteelsAreWrittenInTheRecordLayoutAndLoadBackIden
     SteelCatalogue writer;
     writer.load(folder.path());
     writer.add(linearSteel("Cold", 0));
-    writer.add(linearSteel("None", -1));
+    writer.add(linearSteel("Hot", 1));
 
     const QByteArray file = test::readBytes(path());
     ASSERT_EQ(file.size(), test::kRecordBytes);
     EXPECT_EQ(test::getU16(file, 59000), 2);                    // steel_count
     EXPECT_DOUBLE_EQ(test::getDouble(file, 8), 0.27);            // thickness of steel 2
-    EXPECT_EQ(file.mid(8051, 5), QByteArray("\x04None", 5));    // name of steel 2
-    EXPECT_EQ(file.mid(59002, 3), QByteArray("c\0\0", 3));      // rolling: 'c', none
+    EXPECT_EQ(file.mid(8051, 4), QByteArray("\x03Hot", 4));     // name of steel 2
+    EXPECT_EQ(file.mid(59002, 3), QByteArray("ch\0", 3));       // rolling: 'c', 'h', none beyond
     EXPECT_EQ(test::getU16(file, 60004), 25);                   // point_count of steel 2
     EXPECT_DOUBLE_EQ(test::getDouble(file, test::pointOffset(2, 1)), 0.84);
     EXPECT_DOUBLE_EQ(test::getDouble(file, test::pointOffset(2, 25) + 8), 3.0);
@@ -117,11 +120,11 @@ TEST_F(SteelCatalogueTest, ReplacingAStoredSteelMovesItsFirstPointOneStepUp) {
     EXPECT_DOUBLE_EQ(added.points[0].B, 0.84);
     EXPECT_DOUBLE_EQ(added.points[24].B, 1.8);
 
-    SteelInput unchanged{added.name, -1, formatF3(added.thickness_mm), shownCurve(added, &SteelPoint::p),
+    SteelInput unchanged{added.name, 1, formatF3(added.thickness_mm), shownCurve(added, &SteelPoint::p),
                          shownCurve(added, &SteelPoint::q), shownCurve(added, &SteelPoint::qz)};
     catalogue.replace(1, unchanged);
     EXPECT_DOUBLE_EQ(catalogue.entries()[4].points[0].B, 0.8784);  // 0.84 + (1.8 - 0.84)/25
-    EXPECT_EQ(catalogue.entries()[4].rolling, 'h');                 // no choice keeps the letter
+    EXPECT_EQ(catalogue.entries()[4].rolling, 'h');
     EXPECT_EQ(catalogue.names().size(), 5);
 }
 
@@ -170,6 +173,12 @@ TEST_F(SteelCatalogueTest, ARefusedSteelChangesNeitherTheCatalogueNorTheFile) {
     badThickness.thicknessText = "0.27";
     SteelInput onePoint = linearSteel("New");
     onePoint.q = {{1.0, 1.0}};
+    SteelInput noThickness = linearSteel("New");
+    noThickness.thicknessText = "0";
+    SteelInput plate = linearSteel("New");
+    plate.thicknessText = "5,01";
+    SteelInput noRolling = linearSteel("New", -1);
+    noRolling.thicknessText = "9";  // the thickness is checked first
     const struct Case {
         const char* expected;
         std::function<void()> command;
@@ -178,6 +187,10 @@ TEST_F(SteelCatalogueTest, ARefusedSteelChangesNeitherTheCatalogueNorTheFile) {
         {"Each curve needs at least two points with different inductions", [&] { catalogue.replace(1, onePoint); }},
         {"The name contains characters that cannot be stored: 钢", [&] { catalogue.add(linearSteel("钢 M4")); }},
         {"Choose a stored steel to edit", [&] { catalogue.replace(2, linearSteel("New")); }},
+        {"δ, mm must be above 0 and at most 5: 0", [&] { catalogue.add(noThickness); }},
+        {"δ, mm must be above 0 and at most 5: 5,01", [&] { catalogue.replace(1, plate); }},
+        {"δ, mm must be above 0 and at most 5: 9", [&] { catalogue.add(noRolling); }},
+        {"Rolling type must be Cold-rolled or Hot-rolled: ", [&] { catalogue.replace(1, linearSteel("New", -1)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -235,31 +248,58 @@ TEST_F(SteelCatalogueTest, AShortFileIsReportedAndKeptAsBadBeforeTheFirstWrite) 
     }
 }
 
+// Steels no program could have stored are left out, reported once with the
+// file's path; the others move up, and the file is kept as Stal.dat.bad
+// before it is first rewritten.
+TEST_F(SteelCatalogueTest, ImplausibleSteelsAreLeftOutAndTheFileKeptAsBad) {
+    const std::vector<SteelPoint> points = {{1.0, 1.0, 1.0, 1.0}};
+    handMade(4, {{"First", 'c', 0.3, 1, points},
+                 {"Bad thickness", 'c', -0.3, 1, points},
+                 {"Bad count", 'h', 0.3, 500, points},
+                 {"Last", 'h', 0.35, 1, points}});
+    const QByteArray damaged = test::readBytes(path());
+    SteelCatalogue catalogue;
+    EXPECT_EQ(catalogue.load(folder.path()),
+              QStringList{path() + ": 2 records are not plausible and were left out"});
+    EXPECT_EQ(catalogue.names(), kBuiltinNames + QStringList({"First", "Last"}));
+    EXPECT_EQ(catalogue.storedEntry(2).thickness_mm, 0.35);
+    EXPECT_TRUE(test::readBytes(path()) == damaged);
+
+    catalogue.replace(2, linearSteel("Last"));
+    catalogue.add(linearSteel("New"));
+    EXPECT_TRUE(test::readBytes(path() + ".bad") == damaged);
+    SteelCatalogue next;
+    EXPECT_TRUE(next.load(folder.path()).isEmpty());
+    EXPECT_EQ(next.names(), kBuiltinNames + QStringList({"First", "Last", "New"}));
+}
+
 TEST_F(SteelCatalogueTest, AFailedWriteKeepsTheChangeInMemoryAndTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
     handMade(1, {{"Stored", 'h', 0.3, 25, {{1.0, 1.0, 1.0, 1.0}}}});
     const QByteArray before = test::readBytes(path());
     SteelCatalogue catalogue;
     catalogue.load(folder.path());
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const QString error = errorOf([&] { catalogue.add(linearSteel("Unsaved")); });
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(error, "File access denied");
+    QString error;
+    {
+        const test::FileSizeLimit fullDisk(64 * 1024);  // the record is 8 MB
+        error = errorOf([&] { catalogue.add(linearSteel("Unsaved")); });
+    }
+    EXPECT_EQ(error, "File too large");  // the system's own text: neither access nor disk space
     EXPECT_EQ(catalogue.names().last(), "Unsaved");
     EXPECT_TRUE(test::readBytes(path()) == before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Stal.dat"});  // no temporary left
 }
 
+// A Stal.dat that cannot be read (here a folder of that name, which stops
+// root as well as anyone) is no catalogue, but it is not thrown away either.
 TEST_F(SteelCatalogueTest, AnUnreadableFileIsKeptAsBadRatherThanOverwritten) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-    handMade(1, {{"Stored", 'h', 0.3, 25, {{1.0, 1.0, 1.0, 1.0}}}});
-    const QByteArray before = test::readBytes(path());
-    QFile::setPermissions(path(), QFileDevice::Permissions());
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Stal.dat"));
+    test::writeBytes(path() + "/kept", "the user's");
     SteelCatalogue catalogue;
     EXPECT_TRUE(catalogue.load(folder.path()).isEmpty());
     EXPECT_EQ(catalogue.names(), kBuiltinNames);
     catalogue.add(linearSteel("New"));
-    QFile::setPermissions(path() + ".bad", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_TRUE(test::readBytes(path() + ".bad") == before);
+    EXPECT_EQ(test::readBytes(path() + ".bad/kept"), "the user's");
+    EXPECT_EQ(test::readBytes(path()).size(), test::kRecordBytes);
 }
 
 TEST_F(SteelCatalogueTest, AFolderThatIsGoneFailsTheWriteWithTheDeviceText) {

@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 #include <cstring>
+#include <limits>
 
 namespace dravik {
 namespace {
@@ -130,6 +131,51 @@ TEST(ProvodImage, LengthBytesAreClampedToTheirRoom) {
     EXPECT_EQ(wire.Vid, QByteArray("rectX"));
     EXPECT_EQ(wire.Mater.size(), 50);
     EXPECT_TRUE(wire.Mater.startsWith("Copper"));
+}
+
+}  // namespace
+}  // namespace dravik
+
+namespace dravik {
+namespace {
+
+// Each fault a program's own record cannot have, made in one record between
+// two good ones: that record alone is left out.
+TEST(ProvodContents, LeavesOutEachRecordNoProgramWrote) {
+    struct Case {
+        const char* name;
+        int offset;       // into the record
+        QByteArray bytes;  // written there
+    };
+    const auto doubleBytes = [](double value) {
+        QByteArray bytes(8, '\0');
+        qToLittleEndian(value, bytes.data());
+        return bytes;
+    };
+    const Case cases[] = {
+        {"D not a number", 64, doubleBytes(std::numeric_limits<double>::quiet_NaN())},
+        {"a infinite", 72, doubleBytes(std::numeric_limits<double>::infinity())},
+        {"b negative", 80, doubleBytes(-2.0)},
+        {"s negative", 88, doubleBytes(-1e-300)},
+        {"2δ negative", 96, doubleBytes(-0.45)},
+        {"Tip length above its room", 0, QByteArray(1, char(51))},
+        {"Vid length above its room", 51, QByteArray(1, char(6))},
+        {"Mater length above its room", 104, QByteArray(1, char(255))},
+        {"Tip holding a byte 0", 0, QByteArray("\x03P\0B", 4)},
+        {"Mater holding a byte 0", 104, QByteArray("\x02\0u", 3)},
+    };
+    const std::vector<WireRecord> good = {rectWire("ПБ", 1.0), rectWire("ПБ", 2.0), rectWire("ПБ", 3.0)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray image = writeProvodImage(good);
+        image.replace(kRecord2 + c.offset, c.bytes.size(), c.bytes);
+        const ProvodContents contents = readProvodContents(image);
+        EXPECT_EQ(contents.leftOut, 1);
+        EXPECT_EQ(contents.records, (std::vector<WireRecord>{good[0], good[2]}));
+    }
+    const ProvodContents placeholder = readProvodContents(writeProvodImage({blankPlaceholder(), WireRecord{}}));
+    EXPECT_EQ(placeholder.leftOut, 0);  // the placeholder and an all-zero record are plausible
+    EXPECT_EQ(placeholder.records.size(), 2u);
 }
 
 }  // namespace

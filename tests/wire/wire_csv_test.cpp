@@ -1,5 +1,7 @@
 #include "catalogues/wire_csv.h"
+#include "catalogues/wire_entry.h"
 #include "catalogues/wire_grouping.h"
+#include "common/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,18 @@ TEST(ShippedWireRange, GroupsAsAdditionsWouldLeaveIt) {
             }
         }
         EXPECT_EQ(sorted[at - 1].s, kind.largest);
+    }
+}
+
+// "Edit wire" shows each size with three decimals; a shipped wire brought
+// back unchanged must pass the checks of "Add wire", or it would be lost.
+TEST(ShippedWireRange, EveryWireAsEditShowsItCanBeAddedBack) {
+    for (const WireRecord& wire : parseWireCsv(shippedCsv())) {
+        SCOPED_TRACE(wire.tip().toStdString() + " s " + formatF3(wire.s).toStdString());
+        WireEntryTexts shown{wire.tip(),         wire.isRound(),         formatF3(wire.D),
+                             formatF3(wire.a),   formatF3(wire.b),       formatF3(wire.s),
+                             formatF3(wire.delta2), wire.mater()};
+        EXPECT_NO_THROW(wireFromEntry(shown));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "catalogues/provod_file.h"
 #include "catalogues/wire_table.h"
 #include "common/command_error.h"
+#include "support/file_size_limit.h"
 #include "wire/wire_samples.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,26 @@ TEST_F(WireTableTest, MissingFileStartsFromTheShippedCatalogue) {
     WireTable next;
     next.load(folder.path(), path("shipped.dat"));
     EXPECT_EQ(next.count(), 3);
+}
+
+// A copy that cannot be finished (here the file may not grow, as on a full
+// disk) is reported with the system's reason and leaves no Provod.dat: an
+// empty file would have been an empty catalogue at every later start.
+TEST_F(WireTableTest, AFailedCopyOfTheShippedCatalogueLeavesNoFileAndIsTriedAgain) {
+    const std::vector<WireRecord> shipped = {rectWire("ПБ", 1.0), rectWire("ПБ", 2.0)};
+    writeFile("shipped.dat", writeProvodImage(shipped));
+    {
+        const test::FileSizeLimit fullDisk(4096);
+        EXPECT_EQ(table.load(folder.path(), path("shipped.dat")),
+                  QStringList{"Cannot copy the shipped wire catalogue to " + path("Provod.dat") + ": File too large"});
+    }
+    EXPECT_EQ(table.count(), 0);
+    EXPECT_FALSE(table.tableLoaded());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"shipped.dat"});
+
+    WireTable next;
+    EXPECT_TRUE(next.load(folder.path(), path("shipped.dat")).isEmpty());
+    EXPECT_EQ(next.records(), shipped);
 }
 
 TEST_F(WireTableTest, AddToAnEmptyCatalogueStoresRecordOne) {
@@ -229,11 +250,48 @@ TEST_F(WireTableTest, DamagedFileIsKeptAsBadBeforeTheFirstWrite) {
     }
 }
 
+// Records no program could have written are left out, reported once with
+// the file's path, and the file is kept as Provod.dat.bad before it is
+// first rewritten; the plausible wires stay in their order.
+TEST_F(WireTableTest, ImplausibleRecordsAreLeftOutAndTheFileKeptAsBad) {
+    WireRecord negative = rectWire("ПБ", 2.0);
+    negative.a = -1.8;
+    const std::vector<WireRecord> kept = {rectWire("ПБ", 1.0), rectWire("ПБ", 3.0)};
+    const QByteArray damaged = writeProvodImage({kept[0], negative, negative, kept[1]});
+    writeFile("Provod.dat", damaged);
+    EXPECT_EQ(table.load(folder.path(), QString()),
+              QStringList{path("Provod.dat") + ": 2 records are not plausible and were left out"});
+    EXPECT_EQ(table.records(), kept);
+    EXPECT_TRUE(table.tableLoaded());
+    EXPECT_EQ(fileBytes(), damaged);
+
+    table.add(rectWire("ПБ", 2.0));
+    table.add(rectWire("ПБ", 4.0));
+    EXPECT_EQ(fileBytes("Provod.dat.bad"), damaged);
+    EXPECT_EQ(sectionsOf(fileWires()), (std::vector<double>{1.0, 2.0, 3.0, 4.0}));
+    WireTable next;
+    EXPECT_TRUE(next.load(folder.path(), QString()).isEmpty());
+}
+
 TEST_F(WireTableTest, FailedWriteIsReportedAndKeepsTheChangeInMemory) {
     loadWith({rectWire("ПБ", 1.0)});
     ASSERT_TRUE(QDir(folder.path()).removeRecursively());
     EXPECT_THROW(table.add(rectWire("ПБ", 2.0)), CommandError);
     EXPECT_EQ(table.count(), 2);
+}
+
+// A write that cannot finish (the file may not grow, as on a full disk) leaves
+// the file as it was, and no temporary beside it.
+TEST_F(WireTableTest, AWriteCutShortKeepsTheOldFile) {
+    loadWith({rectWire("ПБ", 1.0)});
+    const QByteArray before = fileBytes();
+    {
+        const test::FileSizeLimit fullDisk(4096);
+        EXPECT_THROW(table.add(rectWire("ПБ", 2.0)), CommandError);
+    }
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Provod.dat"});
 }
 
 }  // namespace

@@ -8,11 +8,14 @@ using namespace dravik;
 
 namespace {
 
-// Three grids as the editor shows them after a reset: 25 counted rows, every cell blank.
+// Three grids as the editor shows them after a reset: 25 counted rows, every
+// cell blank, with the left grid's heads and name.
 std::array<CurveGridTexts, 3> blankGrids() {
     std::array<CurveGridTexts, 3> grids;
     for (auto& grid : grids) {
         for (auto& cells : grid.cells) cells = {kBlankMarker, kBlankMarker};
+        grid.control = "SG_q_c";
+        grid.heads = {"Bc, T", "pс, W/kg"};
     }
     return grids;
 }
@@ -26,10 +29,11 @@ void fillFiveRows(CurveGridTexts& grid) {
     for (int r = 1; r <= 5; ++r) fill(grid, r, B[r - 1], p[r - 1]);
 }
 
-std::string conversionError(std::array<CurveGridTexts, 3>& grids) {
+std::string conversionError(std::array<CurveGridTexts, 3>& grids, QString* field = nullptr) {
     try {
         collectCurveGrids(grids);
     } catch (const CommandError& error) {
+        if (field) *field = error.field();
         return error.text().toStdString();
     }
     return "no error";
@@ -109,4 +113,34 @@ TEST(SteelGridCollect, AnEmptyTextIsNotBlank) {
 
     EXPECT_EQ(conversionError(grids), "'' is not a valid floating point value");
     EXPECT_EQ(grids[0].cells[0][0], "0,01");  // the left grid was read first
+}
+
+// An induction no steel reaches, or a negative loss or power, is refused
+// naming the column's head and the row; the ends of the ranges are kept.
+TEST(SteelGridCollect, RefusesValuesNoSteelHasNamingColumnAndRow) {
+    struct Case {
+        const char* name;
+        int row;
+        int column;
+        const char* text;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {"zero induction", 2, 0, "0", "Bc, T, row 2 must be above 0 and at most 3: 0"},
+        {"induction above 3 T", 5, 0, "3.5", "Bc, T, row 5 must be above 0 and at most 3: 3,5"},
+        {"negative loss", 3, 1, "-0,1", "p\u0441, W/kg, row 3 must be at least 0: -0,1"},
+        {"ends of the ranges", 1, 0, "3", "no error"},
+        {"no loss", 1, 1, "0", "no error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto grids = blankGrids();
+        for (auto& grid : grids) fillFiveRows(grid);
+        grids[0].cells[c.row - 1][c.column] = QString::fromUtf8(c.text);
+        QString field;
+        EXPECT_EQ(conversionError(grids, &field), c.refusal);
+        if (std::string(c.refusal) != "no error") {
+            EXPECT_EQ(field, "SG_q_c");
+        }
+    }
 }

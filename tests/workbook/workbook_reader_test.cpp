@@ -108,6 +108,8 @@ TEST_F(WorkbookReader, ReadsAllCellKindsOfTheThreeSheets) {
             }
         }
     }
+    // Read from memory, the same bytes give the same sheets.
+    EXPECT_EQ(readCurveWorkbook(zipBytes(entries), "in memory"), sheets);
 }
 
 // Whatever form a number takes, the steel editor must read it back as the value stored.

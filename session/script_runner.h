@@ -11,6 +11,8 @@ class QWidget;
 
 namespace dravik {
 
+class DocumentCommands;
+
 // In script mode message boxes are not shown: each becomes a line.
 class ScriptMessages final : public MessageSink {
 public:
@@ -26,7 +28,8 @@ private:
 };
 
 // Performs the lines of a script against the real windows, as a user would:
-// set, choose, tick, untick, click, pick, cell, print, state. What the
+// set, choose, tick, untick, click, pick, cell, print, state; and, given the
+// document commands, save, open and export. What the
 // session prints goes to `out`; a line the runner cannot perform is reported
 // on `problems` and stops the run with exit status 2, else the status is 0.
 class ScriptRunner {
@@ -36,6 +39,13 @@ public:
     int run(const QStringList& lines);
     // Set by "Exit" or the close box of Stage I: the run ends there.
     void requestQuit() { quitRequested_ = true; }
+    // Opening a design replaces the windows the run acts on.
+    void setWindows(std::vector<QWidget*> windows) { windows_ = std::move(windows); }
+    // save, open and export; without them those commands are unknown.
+    void setDocuments(DocumentCommands* documents) { documents_ = documents; }
+    // The line that stopped the run and what was wrong with it.
+    int problemLine() const { return problemLine_; }
+    const QString& problem() const { return problem_; }
 
 private:
     struct Line {
@@ -56,6 +66,7 @@ private:
     bool cell(const Line& line, const QString& name, const QString& arguments);
     bool print(const Line& line, const QString& name);
     bool state(const Line& line, const QString& name);
+    bool document(const Line& line);
 
     void write(const QString& text);
 
@@ -63,7 +74,10 @@ private:
     QTextStream& out_;
     QTextStream& problems_;
     MessageSink& messages_;
+    DocumentCommands* documents_ = nullptr;
     bool quitRequested_ = false;
+    int problemLine_ = 0;
+    QString problem_;
 };
 
 }  // namespace dravik

@@ -1,6 +1,8 @@
 #include "script_runner.h"
 
+#include "control_names.h"
 #include "controls.h"
+#include "document_commands.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,21 +23,15 @@
 namespace dravik {
 namespace {
 
-// Splits "WORD REST": the rest is everything after one separating blank.
-std::pair<QString, QString> firstWord(const QString& text) {
-    const qsizetype blank = text.indexOf(QLatin1Char(' '));
-    if (blank < 0) return {text, QString()};
-    return {text.left(blank), text.mid(blank + 1)};
-}
-
-QString qualifiedName(const QWidget* window, const QWidget* control) {
-    return control == window ? window->objectName() : window->objectName() + QLatin1Char('.') + control->objectName();
+// The user enters a control by clicking into it before using it.
+void enter(QWidget* control) {
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(control, &focusIn);
 }
 
 // The user enters a field, then types: focus first, then the text.
 void typeInto(QLineEdit* edit, const QString& text) {
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &focusIn);
+    enter(edit);
     edit->selectAll();
     if (text.isEmpty()) {
         edit->del();
@@ -111,10 +107,16 @@ bool ScriptRunner::perform(const Line& line) {
     if (line.command == QLatin1String("cell")) return cell(line, name, rest);
     if (line.command == QLatin1String("print")) return print(line, name);
     if (line.command == QLatin1String("state")) return state(line, name);
+    if (documents_ && (line.command == QLatin1String("save") || line.command == QLatin1String("open") ||
+                       line.command == QLatin1String("export"))) {
+        return document(line);
+    }
     return scriptError(line, QStringLiteral("unknown command \"%1\"").arg(line.command));
 }
 
 bool ScriptRunner::scriptError(const Line& line, const QString& what) {
+    problemLine_ = line.number;
+    problem_ = what;
     problems_ << QStringLiteral("script error at line %1: %2").arg(line.number).arg(what) << '\n';
     problems_.flush();
     return false;
@@ -126,28 +128,12 @@ void ScriptRunner::write(const QString& text) {
 }
 
 QWidget* ScriptRunner::find(const Line& line, const QString& name) {
-    QString formName;
-    QString controlName = name;
-    const qsizetype dot = name.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        formName = name.left(dot);
-        controlName = name.mid(dot + 1);
-    }
-    std::vector<std::pair<QWidget*, QWidget*>> candidates;  // window, control
-    for (QWidget* window : windows_) {
-        if (!formName.isEmpty() && window->objectName() != formName) continue;
-        if (formName.isEmpty() && window->objectName() == controlName) candidates.emplace_back(window, window);
-        for (QWidget* child : window->findChildren<QWidget*>(controlName)) candidates.emplace_back(window, child);
-    }
-    if (candidates.size() == 1) return candidates.front().second;
-    if (candidates.empty()) {
-        scriptError(line, QStringLiteral("unknown name \"%1\"").arg(name));
+    const NameLookup lookup = lookUpName(windows_, name);
+    if (!lookup.problem.isEmpty()) {
+        scriptError(line, lookup.problem);
         return nullptr;
     }
-    QStringList names;
-    for (const auto& [window, control] : candidates) names.append(qualifiedName(window, control));
-    scriptError(line, QStringLiteral("the name \"%1\" is not unique: %2").arg(name, names.join(QStringLiteral(", "))));
-    return nullptr;
+    return lookup.found.control;
 }
 
 bool ScriptRunner::set(const Line& line, const QString& name, const QString& text) {
@@ -161,6 +147,7 @@ bool ScriptRunner::set(const Line& line, const QString& name, const QString& tex
         bool ok = false;
         const int value = text.trimmed().toInt(&ok);
         if (!ok) return scriptError(line, QStringLiteral("\"%1\" is not a whole number").arg(text));
+        enter(spin);
         spin->setValue(value);
     } else {
         return scriptError(line, QStringLiteral("\"%1\" takes no typed text").arg(name));
@@ -174,6 +161,7 @@ bool ScriptRunner::choose(const Line& line, const QString& name, const QString& 
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         const int index = combo->findText(text, Qt::MatchExactly);
         if (index < 0) return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\"").arg(name, text));
+        enter(combo);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
         emit combo->textActivated(combo->itemText(index));
@@ -222,8 +210,10 @@ bool ScriptRunner::pick(const Line& line, const QString& name, const QString& ro
     if (!ok || row < 0 || row >= grid->model()->rowCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no row \"%2\"").arg(name, rowText));
     }
-    // A click: the row becomes the current one, then the view reports the click.
+    // A click: the mouse goes down on the row, the row becomes the current
+    // one, then the view reports the click.
     const QModelIndex cell = grid->model()->index(row, 0);
+    emit grid->pressed(cell);
     {
         const QSignalBlocker blockView(grid);
         const QSignalBlocker blockSelection(grid->selectionModel());
@@ -248,7 +238,14 @@ bool ScriptRunner::cell(const Line& line, const QString& name, const QString& ar
     if (!rowOk || !columnOk || row < 0 || row >= model->rowCount() || column < 0 || column >= model->columnCount()) {
         return scriptError(line, QStringLiteral("\"%1\" has no cell %2 %3").arg(name, rowText, columnText));
     }
-    model->setData(model->index(row, column), text);
+    // A user can type only into a cell the grid lets them edit: not into a
+    // heading row, a read-only grid or a grid that only shows a table.
+    const QModelIndex index = model->index(row, column);
+    if (!(model->flags(index) & Qt::ItemIsEditable) || grid->editTriggers() == QAbstractItemView::NoEditTriggers) {
+        write(QStringLiteral("error: %1 row %2 column %3 cannot be edited").arg(name).arg(row).arg(column));
+        return true;
+    }
+    model->setData(index, text);
     return true;
 }
 
@@ -302,6 +299,20 @@ bool ScriptRunner::state(const Line& line, const QString& name) {
     if (auto* radio = qobject_cast<QRadioButton*>(control)) text += QStringLiteral(" checked=%1").arg(radio->isChecked() ? 1 : 0);
     if (auto* combo = qobject_cast<QComboBox*>(control)) text += QStringLiteral(" items=%1").arg(combo->count());
     write(text);
+    return true;
+}
+
+// FILE is the rest of the line, relative to the current folder. A file that
+// cannot be read or written is an error line; the run goes on.
+bool ScriptRunner::document(const Line& line) {
+    if (line.rest.isEmpty()) return scriptError(line, QStringLiteral("\"%1\" needs a file name").arg(line.command));
+    if (line.command == QLatin1String("save")) {
+        documents_->save(line.rest);
+    } else if (line.command == QLatin1String("open")) {
+        documents_->open(line.rest);
+    } else {
+        documents_->exportReport(line.rest);
+    }
     return true;
 }
 

@@ -1,0 +1,126 @@
+#include "session.h"
+
+#include "app_context.h"
+#include "messages.h"
+#include "recorder.h"
+#include "window_set.h"
+
+#include "document/report_document.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QEvent>
+#include <QWidget>
+
+namespace dravik {
+namespace {
+
+// Swallows a window's show and hide events while it moves on screen, so
+// that a window resetting its form when shown keeps what the replay left.
+class QuietShowing final : public QObject {
+public:
+    explicit QuietShowing(QWidget* window) : window_(window) { window_->installEventFilter(this); }
+    ~QuietShowing() override { window_->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::Show || event->type() == QEvent::Hide;
+    }
+
+private:
+    QWidget* window_;
+};
+
+class QuietMessages final : public MessageSink {
+public:
+    void message(const QString&) override {}
+    void error(const QString&) override {}
+};
+
+}  // namespace
+
+MessageSink& quietMessages() {
+    static QuietMessages quiet;
+    return quiet;
+}
+
+Session::Session(const SessionSettings& settings, MessageSink& messages, std::function<void()> quit)
+    : context_(std::make_unique<AppContext>()) {
+    context_->catalogueFolder = settings.catalogueFolder;
+    context_->shippedWireCatalogue = settings.shippedWireCatalogue;
+    context_->scriptMode = settings.scriptMode;
+    context_->scriptWorkbook = settings.scriptWorkbook;
+    context_->windowSettings = settings.windowSettings;
+    context_->messages = &messages;
+    context_->quit = std::move(quit);
+    // The windows read the catalogues (and copy the shipped wires where
+    // there were none): that is what the design starts from.
+    windows_ = std::make_unique<WindowSet>(*context_);
+    recorder_ = std::make_unique<Recorder>(windows_->windows());
+    recorder_->beforeCatalogueChange = [this] { startingCatalogues(); };
+}
+
+const CatalogueHashes& Session::startingCatalogues() {
+    if (!startingCatalogues_) startingCatalogues_ = catalogueFolderHashes(context_->catalogueFolder);
+    return *startingCatalogues_;
+}
+
+// The recorder lets go of the windows before they close.
+Session::~Session() {
+    recorder_.reset();
+    windows_.reset();
+}
+
+const std::vector<QWidget*>& Session::windows() const { return windows_->windows(); }
+QWidget* Session::mainWindow() const { return windows_->mainWindow(); }
+
+QString Session::displayName() const {
+    return fileName_.isEmpty() ? untitledDesign() : QFileInfo(fileName_).fileName();
+}
+
+void Session::setMessages(MessageSink& messages) { context_->messages = &messages; }
+void Session::setQuit(std::function<void()> quit) { context_->quit = std::move(quit); }
+void Session::setScriptMode(bool scriptMode) { context_->scriptMode = scriptMode; }
+
+bool Session::isModified() const { return recorder_->revision() != savedRevision_; }
+
+bool Session::hasUnsavedChanges() {
+    recorder_->flush();
+    return isModified();
+}
+
+void Session::markSaved() {
+    recorder_->flush();  // what the user has not yet left is in the file too
+    savedRevision_ = recorder_->revision();
+}
+
+QStringList Session::designLines() { return recorder_->lines(); }
+
+QByteArray Session::designFile() {
+    const DesignHeader header{QStringLiteral(DRAVIK_VERSION), QDateTime::currentDateTime(), startingCatalogues()};
+    return designFileBytes(header, designLines());
+}
+
+void Session::showOffScreen() {
+    for (QWidget* window : windows()) {
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->setUpdatesEnabled(false);
+    }
+    mainWindow()->show();
+}
+
+void Session::revealOnScreen() {
+    for (QWidget* window : windows()) {
+        window->setUpdatesEnabled(true);
+        if (!window->isVisible()) {
+            window->setAttribute(Qt::WA_DontShowOnScreen, false);
+            continue;
+        }
+        const QuietShowing quiet(window);
+        window->hide();
+        window->setAttribute(Qt::WA_DontShowOnScreen, false);
+        window->show();
+    }
+}
+
+}  // namespace dravik
