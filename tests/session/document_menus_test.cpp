@@ -3,6 +3,7 @@
 #include "session.h"
 #include "session/session_support.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMenuBar>
 #include <QTest>
@@ -84,6 +85,24 @@ TEST_F(DesktopDocuments, TitlesAndMenusFollowTheDesign) {
     QFile saved(filePath(QStringLiteral("core.dravik")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("set Ed_C 310\n# end of design"));
+}
+
+// On a 1366 x 768 laptop, less its panel, a title bar and borders, the
+// two stages fit with their menu bars above the forms.
+TEST_F(DesktopDocuments, TheStagesWithTheirMenusFitALaptopScreen) {
+    menus.start(QString());
+    const QSize laptopRoom(1366 - 8, 700);
+    for (const char* name : {"EtapI", "EtapII"}) {
+        QWidget* stage = window(name);
+        stage->show();
+        QApplication::processEvents();
+        const QSize least = stage->minimumSizeHint().expandedTo(stage->minimumSize());
+        EXPECT_LE(least.width(), laptopRoom.width()) << name;
+        EXPECT_LE(least.height(), laptopRoom.height()) << name;
+        const auto* bar = stage->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr) << name;
+        EXPECT_TRUE(bar->isVisible()) << name;
+    }
 }
 
 }  // namespace
