@@ -11,14 +11,17 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -286,6 +289,24 @@ TEST_F(WindowUse, CopyingAReportConfirmsWithoutAMessageBox) {
     EXPECT_EQ(messages_.notices, QStringList{QString::fromUtf8(texts::kStage1Copied)});
     EXPECT_TRUE(messages_.messages.isEmpty());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), control<QPlainTextEdit>(stageOne(), "Memo_Result")->toPlainText());
+}
+
+// "Help" opens the manual, and every link within it leads somewhere in it.
+TEST_F(WindowUse, HelpOpensTheManualWhoseLinksAllLead) {
+    click(stageOne(), "Button13");
+    QWidget* help = window("Spravka");
+    EXPECT_TRUE(help->isVisible());
+    const QString manual = control<QTextBrowser>(help, "Browser_Spravka")->toHtml();
+    EXPECT_TRUE(manual.contains(QStringLiteral("The typical design, step by step")));
+
+    QFile source(QStringLiteral(":/help/manual.html"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(source.readAll());
+    const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+        EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(match.captured(1))))
+            << match.captured(1).toStdString();
+    }
 }
 
 }  // namespace
