@@ -243,7 +243,9 @@ TEST_F(WindowUse, ButtonMnemonicsDoNotClashWithinAWindow) {
     EXPECT_EQ(withoutMnemonic(QStringLiteral("E&xit")), QStringLiteral("Exit"));
     EXPECT_EQ(withoutMnemonic(QStringLiteral("Copper && steel&")), QStringLiteral("Copper & steel&"));
     for (QWidget* window : windows_->windows()) {
+        // Alt+F opens the File menu of the two stages.
         std::set<QChar> letters;
+        if (menuBarOf(window) > 0) letters.insert(QLatin1Char('f'));
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
             if (button->text().isEmpty() || !button->isVisibleTo(window)) continue;
             const QString caption = button->text();
