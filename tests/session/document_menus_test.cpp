@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenuBar>
 #include <QTest>
 
@@ -103,6 +105,31 @@ TEST_F(DesktopDocuments, TheStagesWithTheirMenusFitALaptopScreen) {
         ASSERT_NE(bar, nullptr) << name;
         EXPECT_TRUE(bar->isVisible()) << name;
     }
+}
+
+// A design that removes many wires asks before opening in a box that fits
+// a laptop screen: a few of its lines in the question, all in the details.
+TEST_F(DesktopDocuments, TheCatalogueQuestionFitsALaptopScreen) {
+    QString script = QStringLiteral("click Button9\nclick Button_Raschet\nclick But_EtapII\nclick RaschetObmotki_NN\n");
+    constexpr int kRemoved = 60;
+    for (int i = 0; i < kRemoved; ++i) script += QStringLiteral("pick SG_Sech 0\nclick Delet_provod\n");
+    const std::unique_ptr<Session> made = newSession();
+    run(*made, script);
+    writeFile(QStringLiteral("thin.dravik"), made->designFile());
+
+    menus.start(QString());
+    QSize boxSize;
+    QString details;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxSize = box->sizeHint();
+        details = box->detailedText();
+        box->reject();
+    });
+    menus.openFile(filePath(QStringLiteral("thin.dravik")));
+    EXPECT_LE(boxSize.height(), 700);
+    EXPECT_EQ(details.count(QStringLiteral("click Delet_provod")), kRemoved);
 }
 
 }  // namespace
