@@ -123,6 +123,12 @@ TEST_F(Recording, WritesEnterAndEscapeAsTheCommandsTheyRun) {
     QTest::keyClick(axes, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(axes, QStringLiteral("300"));
     QTest::keyClick(axes, Qt::Key_Return);
+    // A power typed into the list is the list's value, not a new item.
+    auto* power = stageOne->findChild<QComboBox*>(QStringLiteral("CB_Snom"));
+    QTest::mouseClick(power->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(power->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(power->lineEdit(), QStringLiteral("120"));
+    QTest::keyClick(power->lineEdit(), Qt::Key_Return);
 
     QTest::mouseClick(stageOne->findChild<QWidget*>(QStringLiteral("Button10")), Qt::LeftButton);
     QWidget* steelEditor = session->windows()[4];
@@ -130,7 +136,8 @@ TEST_F(Recording, WritesEnterAndEscapeAsTheCommandsTheyRun) {
     EXPECT_FALSE(steelEditor->isVisible());
 
     EXPECT_EQ(joined(session->designLines()),
-              joined(actionLines("click Button9\nset Ed_C 300\nclick Button_Raschet\nclick Button10\n"
+              joined(actionLines("click Button9\nset Ed_C 300\nclick Button_Raschet\nset CB_Snom 120\n"
+                                 "click Button_Raschet\nclick Button10\n"
                                  "click Stalj_dobavitj_redaktirovatj\n")));
 }
 
