@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 
+class QSettings;
+
 namespace dravik {
 
 class MessageSink;
@@ -21,6 +23,7 @@ class TStalj_dobavitj_redaktirovatj;
 class TRaschet_obmotok_KU;
 class TO_programme;
 class TZigzag_parametry;
+class TSpravka;
 
 // The windows reach one another through these references, set as each
 // window is created (in this order).
@@ -33,6 +36,7 @@ struct Windows {
     TRaschet_obmotok_KU* ku = nullptr;
     TO_programme* about = nullptr;
     TZigzag_parametry* zigzag = nullptr;
+    TSpravka* help = nullptr;
 };
 
 // Everything one run of the program holds: the design state that Stage I
@@ -47,6 +51,9 @@ struct AppContext {
     // instead of asking in a file dialog.
     bool scriptMode = false;
     QString scriptWorkbook;
+    // Where the windows keep their places and splitters between runs; none
+    // in script mode, whose runs leave no trace of that kind.
+    QSettings* windowSettings = nullptr;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
 

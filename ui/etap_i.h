@@ -62,6 +62,7 @@ private:
     void But_EtapIIClick();
     void Copy_to_clipboardClick();
     void Button12Click();
+    void Button13Click();
     void CB_ShemChange();
 
     AppContext& context_;
@@ -92,6 +93,7 @@ private:
     QPushButton* But_EtapII = nullptr;
     QPushButton* Copy_to_clipboard = nullptr;
     QPushButton* Button12 = nullptr;
+    QPushButton* Button13 = nullptr;
     QPushButton* Button7 = nullptr;
     CoreDrawing* Image2 = nullptr;
 };

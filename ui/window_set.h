@@ -8,9 +8,10 @@ namespace dravik {
 
 struct AppContext;
 
-// The eight windows of the program, created once, in their fixed order:
+// The windows of the program, created once, in their fixed order:
 // the steel catalogue is loaded while window 5 is created and fills the
-// Stage I steel list; the wire catalogue while window 2 is created.
+// Stage I steel list; the wire catalogue while window 2 is created. The
+// manual comes last.
 class WindowSet {
 public:
     explicit WindowSet(AppContext& context);
