@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QSettings>
 #include <QTextStream>
 #include <QWidget>
 #include <cstdio>
@@ -79,7 +80,11 @@ int runWindows(int& argc, char** argv, const dravik::CommandLine& commandLine) {
     QApplication::setWindowIcon(QIcon::fromTheme(kApplicationId));
 
     dravik::DialogMessages dialogs;
-    dravik::Documents documents(sessionSettings(commandLine), dialogs);
+    // ~/.config/Dravik/Dravik.conf: where the windows were and how large.
+    QSettings windowSettings(QStringLiteral("Dravik"), QStringLiteral("Dravik"));
+    dravik::SessionSettings settings = sessionSettings(commandLine);
+    settings.windowSettings = &windowSettings;
+    dravik::Documents documents(settings, dialogs);
     dravik::DocumentMenus menus(documents);
     menus.start(commandLine.designFile.value_or(QString()));
     return QApplication::exec();

@@ -32,6 +32,8 @@ const QString kDesignFilter = QStringLiteral("Dravik designs (*.dravik)");
 const QString kDesignSuffix = QStringLiteral("dravik");
 const QString kRecentKey = QStringLiteral("recentDesigns");
 constexpr int kRecentCount = 8;
+// The catalogue lines the question before opening a design lists.
+constexpr int kCatalogueLinesListed = 12;
 
 QSettings settings() { return QSettings(QStringLiteral("Dravik"), QStringLiteral("Dravik")); }
 
@@ -159,10 +161,18 @@ void DocumentMenus::openFile(const QString& path) {
     documents_.askAboutCatalogueChanges = [this, path](const std::vector<CatalogueLine>& lines) {
         QStringList shown;
         for (const CatalogueLine& line : lines) shown.append(QStringLiteral("%1: %2").arg(line.number).arg(line.text));
+        // A steel typed in point by point is a hundred lines and more: listed
+        // whole, they would push the box's buttons off a laptop screen. The
+        // first few stand in the question, all of them in the details.
+        QStringList listed = shown.mid(0, kCatalogueLinesListed);
+        if (shown.size() > kCatalogueLinesListed) {
+            listed.append(QStringLiteral("… and %1 more (Show Details...)").arg(shown.size() - kCatalogueLinesListed));
+        }
         QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
-                        QString::fromUtf8(texts::kCatalogueQuestion).arg(path, shown.join(QLatin1Char('\n'))),
+                        QString::fromUtf8(texts::kCatalogueQuestion).arg(path, listed.join(QLatin1Char('\n'))),
                         QMessageBox::Cancel, activeWindow());
         box.setTextFormat(Qt::PlainText);
+        if (shown.size() > kCatalogueLinesListed) box.setDetailedText(shown.join(QLatin1Char('\n')));
         QPushButton* replay = box.addButton(QStringLiteral("Change the catalogues"), QMessageBox::AcceptRole);
         QPushButton* skip = box.addButton(QStringLiteral("Open without the changes"), QMessageBox::RejectRole);
         box.exec();

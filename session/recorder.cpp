@@ -177,7 +177,7 @@ void Recorder::clickedButton(QWidget* window, QAbstractButton* button) {
         return;
     }
     if (qobject_cast<QRadioButton*>(button)) {
-        afterAction(window, actionLine("choose", window, button->parentWidget(), button->text()));
+        afterAction(window, actionLine("choose", window, button->parentWidget(), withoutMnemonic(button->text())));
         return;
     }
     const QString line = actionLine("click", window, button);

@@ -1,6 +1,7 @@
 #include "script_runner.h"
 
 #include "control_names.h"
+#include "controls.h"
 #include "document_commands.h"
 
 #include <QAbstractButton>
@@ -56,14 +57,14 @@ QStringList gridRows(const QAbstractItemModel* model) {
 
 QRadioButton* radioWithText(QWidget* group, const QString& text) {
     for (QRadioButton* radio : group->findChildren<QRadioButton*>()) {
-        if (radio->text() == text) return radio;
+        if (withoutMnemonic(radio->text()) == text) return radio;
     }
     return nullptr;
 }
 
 QString checkedRadioText(QWidget* group) {
     for (QRadioButton* radio : group->findChildren<QRadioButton*>()) {
-        if (radio->isChecked()) return radio->text();
+        if (radio->isChecked()) return withoutMnemonic(radio->text());
     }
     return QString();
 }
@@ -285,7 +286,8 @@ bool ScriptRunner::print(const Line& line, const QString& name) {
         } else if (auto* grid = qobject_cast<QTableView*>(control)) {
             lines = gridRows(grid->model());
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            lines = {button->text()};
+            // What the button reads: Alt shortcuts leave the caption as it was.
+            lines = {withoutMnemonic(button->text())};
         } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
             lines = {checkedRadioText(group)};
         } else {

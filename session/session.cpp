@@ -62,6 +62,7 @@ Session::Session(const SessionSettings& settings, MessageSink& messages, std::fu
     context_->shippedWireCatalogue = settings.shippedWireCatalogue;
     context_->scriptMode = settings.scriptMode;
     context_->scriptWorkbook = settings.scriptWorkbook;
+    context_->windowSettings = settings.windowSettings;
     context_->messages = &messages;
     context_->quit = std::move(quit);
     // The windows read the catalogues (and copy the shipped wires where

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QSettings;
 class QWidget;
 
 namespace dravik {
@@ -23,6 +24,8 @@ struct SessionSettings {
     QString shippedWireCatalogue;  // the standard wire range installed with the program
     bool scriptMode = false;
     QString scriptWorkbook;  // the steel editor's "Excel" in script mode
+    // Where the windows keep their places between runs; none in script mode.
+    QSettings* windowSettings = nullptr;
 };
 
 // One design being worked on: the windows with their context (the design

@@ -16,6 +16,7 @@ target_compile_definitions(gui_tests PRIVATE DRAVIK_EXECUTABLE="$<TARGET_FILE:dr
 add_dependencies(gui_tests dravik)
 
 # In the test's own process: the wiring script mode cannot show (which field
-# has the focus, which carries the mark of a refusal).
-dravik_tests(ui_wiring_tests gui/field_mark_test.cpp ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+# has the focus, which carries the mark of a refusal, keys, sizes, places).
+dravik_tests(ui_wiring_tests gui/window_fixture.h gui/field_mark_test.cpp gui/window_use_test.cpp
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 target_link_libraries(ui_wiring_tests PRIVATE ui)

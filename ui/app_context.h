@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <functional>
 
+class QSettings;
+
 namespace dravik {
 
 class MessageSink;
@@ -23,6 +25,7 @@ class TRaschet_obmotok_KU;
 class TO_programme;
 class TZigzag_parametry;
 class TVarianty;
+class TSpravka;
 
 // The windows reach one another through these references, set as each
 // window is created (in this order).
@@ -36,6 +39,7 @@ struct Windows {
     TO_programme* about = nullptr;
     TZigzag_parametry* zigzag = nullptr;
     TVarianty* varianty = nullptr;
+    TSpravka* help = nullptr;
 };
 
 // Everything one run of the program holds: the design state that Stage I
@@ -50,6 +54,9 @@ struct AppContext {
     // instead of asking in a file dialog.
     bool scriptMode = false;
     QString scriptWorkbook;
+    // Where the windows keep their places and splitters between runs; none
+    // in script mode, whose runs leave no trace of that kind.
+    QSettings* windowSettings = nullptr;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
     // Performs script lines on the windows as a user would, through the

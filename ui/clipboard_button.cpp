@@ -16,6 +16,9 @@
 namespace dravik {
 namespace {
 
+// A report box shows at least this many lines however small its window.
+constexpr int kReportLinesShown = 10;
+
 // A clipboard on a 32-unit square: the board, the sheet with its lines of
 // text, the clip at the top. Drawn rather than read from an image, which
 // would have Qt load every image-format plug-in at start-up.
@@ -66,6 +69,7 @@ ReportGroup reportGroup(const QString& title, const QString& groupName, const QS
     box.group = new QGroupBox(title, parent);
     box.group->setObjectName(groupName);
     box.memo = readOnlyMemo(memoName, 13, box.group);
+    keepLinesVisible(box.memo, kReportLinesShown);
     box.copyButton = clipboardButton(buttonName, box.group);
     box.layout = new QHBoxLayout(box.group);
     box.layout->addWidget(box.memo, 1);
@@ -73,9 +77,9 @@ ReportGroup reportGroup(const QString& title, const QString& groupName, const QS
     return box;
 }
 
-void copyReport(const QPlainTextEdit* memo, MessageSink& messages, const QString& confirmation) {
+void copyReport(const QPlainTextEdit* memo, QPushButton* button, MessageSink& messages, const QString& confirmation) {
     QGuiApplication::clipboard()->setText(memo->toPlainText());
-    messages.message(confirmation);
+    messages.notice(confirmation, button);
 }
 
 }  // namespace dravik

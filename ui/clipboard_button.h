@@ -28,7 +28,8 @@ ReportGroup reportGroup(const QString& title, const QString& groupName, const QS
                         const QString& buttonName, QWidget* parent);
 
 // What the button does: the whole report onto the clipboard as plain text,
-// then the window's confirmation.
-void copyReport(const QPlainTextEdit* memo, MessageSink& messages, const QString& confirmation);
+// then the window's confirmation beside the button, which does not stop
+// the work.
+void copyReport(const QPlainTextEdit* memo, QPushButton* button, MessageSink& messages, const QString& confirmation);
 
 }  // namespace dravik

@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "messages.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
@@ -11,9 +12,13 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <optional>
+#include <stdexcept>
 
 namespace dravik {
 
@@ -43,6 +48,9 @@ QComboBox* namedList(QAnyStringView name, const QStringList& items, int current,
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name.toString());
     combo->setEditable(editable);
+    // A typed value is the field's value, not a new item: Enter, which runs
+    // the window's command, leaves the list as it is.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(current);
     return combo;
@@ -53,6 +61,50 @@ QStringList utf8Items(std::span<const char* const> items) {
     texts.reserve(static_cast<qsizetype>(items.size()));
     for (const char* item : items) texts << QString::fromUtf8(item);
     return texts;
+}
+
+namespace {
+
+std::optional<qsizetype> mnemonicPlace(const QString& caption, QChar letter) {
+    std::optional<qsizetype> inWord;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i].toLower() != letter.toLower()) continue;
+        if (i == 0 || !caption[i - 1].isLetterOrNumber()) return i;
+        if (!inWord) inWord = i;
+    }
+    return inWord;
+}
+
+}  // namespace
+
+void markMnemonics(std::initializer_list<QAbstractButton*> buttons, QStringView letters) {
+    if (std::ssize(buttons) != letters.size()) throw std::logic_error("a mnemonic letter for each button");
+    qsizetype i = 0;
+    for (QAbstractButton* button : buttons) {
+        QString caption = button->text();
+        const std::optional<qsizetype> at = mnemonicPlace(caption, letters[i++]);
+        if (!at) throw std::logic_error("no mnemonic letter in the caption of " + button->objectName().toStdString());
+        caption.insert(*at, QLatin1Char('&'));
+        button->setText(caption);
+    }
+}
+
+void setTabChain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QString withoutMnemonic(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+        shown.append(caption[i]);
+    }
+    return shown;
 }
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
@@ -101,6 +153,46 @@ QPlainTextEdit* readOnlyMemo(const QString& objectName, int pixelSize, QWidget* 
     font.setPixelSize(pixelSize);
     memo->setFont(font);
     return memo;
+}
+
+void keepLinesVisible(QPlainTextEdit* memo, int lines) {
+    const QFontMetrics metrics(memo->font());
+    const int margins = 2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin()));
+    memo->setMinimumHeight(lines * metrics.lineSpacing() + margins);
+}
+
+namespace {
+
+// Asks for the room its content needs, so that a window opens with the form
+// whole where the screen allows (a plain scroll area asks for less).
+class FormPane : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+    }
+};
+
+}  // namespace
+
+QScrollArea* scrollingPane(const QString& objectName, QWidget* content, QWidget* parent) {
+    auto* pane = new FormPane(parent);
+    pane->setObjectName(objectName);
+    pane->setFrameShape(QFrame::NoFrame);
+    pane->setWidgetResizable(true);
+    pane->setWidget(content);
+    return pane;
+}
+
+QSplitter* namedSplitter(const QString& objectName, Qt::Orientation orientation, std::span<QWidget* const> panes,
+                         std::span<const int> stretches, QWidget* parent) {
+    auto* splitter = new QSplitter(orientation, parent);
+    splitter->setObjectName(objectName);
+    splitter->setChildrenCollapsible(false);
+    for (QWidget* pane : panes) splitter->addWidget(pane);
+    for (size_t i = 0; i < stretches.size(); ++i) splitter->setStretchFactor(static_cast<int>(i), stretches[i]);
+    return splitter;
 }
 
 void showReport(QPlainTextEdit* memo, const Report& report) {

@@ -15,7 +15,9 @@
 #include "messages.h"
 #include "o_programme.h"
 #include "stalj_window.h"
+#include "spravka.h"
 #include "varianty_window.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QApplication>
@@ -29,8 +31,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace dravik {
@@ -69,27 +73,40 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     Image2 = core;
     feedRodSection(*section, {Ed_C, Ed_Lc, Ed_A, Ed_a, CB_Dnom->lineEdit()});
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(input);
-    top->addWidget(section, 1);
-    top->addWidget(core, 1);
+    buildCommands();
+    // The commands of the design in one row, the program's own at its end.
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* command : {Button_Raschet, Button9, Button11, Button10, But_EtapII, But_Varianty})
+        commands->addWidget(command);
+    commands->addStretch();
+    for (QPushButton* command : {Button12, Button13, Button7}) commands->addWidget(command);
+
+    // The commands stay with the report: the splitter above them trades the
+    // inputs and drawings for report lines.
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addLayout(commands);
+    lowerLayout->addWidget(results.group, 1);
+
+    QWidget* const upperPanes[] = {scrollingPane(QStringLiteral("ScrollBox_Input_I"), input, this), section, core};
+    QSplitter* upper = namedSplitter(QStringLiteral("Splitter_Drawings_I"), Qt::Horizontal, upperPanes,
+                                     std::array{0, 1, 1}, this);
+    QWidget* const rows[] = {upper, lower};
+    QSplitter* form = namedSplitter(QStringLiteral("Splitter_Report_I"), Qt::Vertical, rows, std::array{0, 1}, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    buildCommands();
-    auto* commands = new QGridLayout;
-    commands->addWidget(Button_Raschet, 0, 0);
-    commands->addWidget(Button9, 0, 1);
-    commands->addWidget(Button11, 0, 2);
-    commands->addWidget(Button10, 0, 3);
-    commands->addWidget(But_EtapII, 1, 0, 1, 2);
-    commands->addWidget(Button12, 1, 2);
-    commands->addWidget(Button7, 1, 3);
-    commands->addWidget(But_Varianty, 2, 0, 1, 2);
-    layout->addLayout(commands);
-    layout->addWidget(results.group, 1);
+    layout->addWidget(form);
 
     followInputChanges();
+    // Along the rows of the packet grid, then down the form.
+    setTabChain({Ed_C, Ed_Lc, Ed_Cok, Ed_A[0], Ed_a[0], Ed_A[4], Ed_a[4], Ed_A[1], Ed_a[1], Ed_A[5], Ed_a[5],
+                 Ed_A[2], Ed_a[2], Ed_A[6], Ed_a[6], Ed_A[3], Ed_a[3], Ed_A[7], Ed_a[7], Ed_dz, CB_M_st, CB_Iz_st,
+                 Ed_h_B, Ed_num_h_U, Ed_h_U, CB_Un, CB_Uvn, CB_Snom, CB_Shem, CB_Dnom, CB_Press, Button_Raschet,
+                 Button9, Button11, Button10, But_EtapII, But_Varianty, Button12, Button13, Button7, Memo_Result,
+                 Copy_to_clipboard});
+    // Enter in any field runs the calculation, the step every change leads to.
+    pressOnEnter(this, Button_Raschet);
     centre(this, {1260, 820});
 }
 
@@ -177,7 +194,11 @@ void TEtapI::buildInputs(QWidget* group) {
 
 void TEtapI::buildCommands() {
     Button_Raschet = namedButton(QStringLiteral("Button_Raschet"), QStringLiteral("Calculation of the magnetic"), this);
-    Button_Raschet->setStyleSheet(QStringLiteral("color: green;"));
+    // Green lettering through the palette: a style sheet would also take the
+    // button off the window's font once the layout moves it into its row.
+    QPalette green = Button_Raschet->palette();
+    green.setColor(QPalette::ButtonText, QColor(0, 128, 0));
+    Button_Raschet->setPalette(green);
     Button9 = namedButton(QStringLiteral("Button9"), QStringLiteral("Pick sheets for power"), this);
     Button11 = namedButton(QStringLiteral("Button11"), QStringLiteral("Size of yoke"), this);
     Button10 = namedButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
@@ -185,7 +206,11 @@ void TEtapI::buildCommands() {
     But_EtapII->setEnabled(false);
     But_Varianty = namedButton(QStringLiteral("But_Varianty"), QStringLiteral("Design variants..."), this);
     Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
+    Button13 = namedButton(QStringLiteral("Button13"), QStringLiteral("Help"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
+
+    markMnemonics({Button_Raschet, Button9, Button11, Button10, But_EtapII, But_Varianty, Button12, Button13, Button7},
+                  u"CPysoDAHx");
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
     connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);
@@ -195,6 +220,7 @@ void TEtapI::buildCommands() {
     connect(But_Varianty, &QPushButton::clicked, this, &TEtapI::But_VariantyClick);
     connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
     connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
+    connect(Button13, &QPushButton::clicked, this, &TEtapI::Button13Click);
     connect(Button7, &QPushButton::clicked, this, [this] { context_.quit(); });
 }
 
@@ -345,10 +371,12 @@ void TEtapI::But_VariantyClick() {
 }
 
 void TEtapI::Copy_to_clipboardClick() {
-    copyReport(Memo_Result, *context_.messages, QString::fromUtf8(texts::kStage1Copied));
+    copyReport(Memo_Result, Copy_to_clipboard, *context_.messages, QString::fromUtf8(texts::kStage1Copied));
 }
 
 void TEtapI::Button12Click() { context_.windows.about->show(); }
+
+void TEtapI::Button13Click() { context_.windows.help->showManual(); }
 
 void TEtapI::CB_ShemChange() {
     if (const auto scheme = schemeFromText(CB_Shem->currentText())) context_.design.scheme = *scheme;

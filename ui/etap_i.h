@@ -63,6 +63,7 @@ private:
     void But_VariantyClick();
     void Copy_to_clipboardClick();
     void Button12Click();
+    void Button13Click();
     void CB_ShemChange();
 
     AppContext& context_;
@@ -94,6 +95,7 @@ private:
     QPushButton* But_Varianty = nullptr;
     QPushButton* Copy_to_clipboard = nullptr;
     QPushButton* Button12 = nullptr;
+    QPushButton* Button13 = nullptr;
     QPushButton* Button7 = nullptr;
     CoreDrawing* Image2 = nullptr;
 };

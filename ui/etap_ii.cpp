@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <array>
@@ -91,20 +92,14 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     input->setObjectName(QStringLiteral("GroupBox_Input"));
     buildInputs(input);
 
-    // The two drawings sit beside the inputs; the form scrolls to them.
-    auto* drawings = new QWidget;
+    // The two drawings sit beside the inputs; they shrink with the window,
+    // and scroll when it is smaller still.
+    auto* drawings = new QWidget(this);
     auto* drawingRow = new QHBoxLayout(drawings);
-    drawingRow->addWidget(new ConductorLayoutDrawing(drawings));
+    drawingRow->setContentsMargins(0, 0, 0, 0);
+    drawingRow->addWidget(new ConductorLayoutDrawing(drawings), 0);
     coreWindowDrawing_ = new CoreWindowDrawing(drawings);
-    drawingRow->addWidget(coreWindowDrawing_);
-    auto* drawingArea = new QScrollArea(this);
-    drawingArea->setObjectName(QStringLiteral("ScrollBox_Drawings"));
-    drawingArea->setWidget(drawings);
-    drawingArea->setMinimumWidth(480);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(input, 0);
-    top->addWidget(drawingArea, 1);
+    drawingRow->addWidget(coreWindowDrawing_, 1);
 
     auto* catalogue = new QGroupBox(QStringLiteral("Search parameters wires in the table:"), this);
     catalogue->setObjectName(QStringLiteral("GroupBox_Search"));
@@ -116,27 +111,47 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     BitBtn1 = results.copyButton;
     // The short-circuit check of the finished windings, beside the report.
     const ReportGroup shortCircuit = reportGroup(QStringLiteral("Short-circuit check"), QStringLiteral("GroupBox_KZ"),
-                                                 QStringLiteral("Memo_KZ"), QStringLiteral("BitBtn2"), results.group);
+                                                 QStringLiteral("Memo_KZ"), QStringLiteral("BitBtn2"), this);
     Memo_KZ = shortCircuit.memo;
     BitBtn2 = shortCircuit.copyButton;
-    results.layout->setStretch(0, 3);
-    results.layout->addWidget(shortCircuit.group, 2);
 
+    // The commands stand beside the reports they write.
     buildCommands();
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(Button1);
-    commands->addWidget(RaschetObmotki_NN);
-    commands->addWidget(Rasch_Obmotok);
-    commands->addWidget(Raschet_KU);
-    commands->addWidget(ButtonExcelIn);
-    commands->addWidget(ButtonExcelOut);
+    auto* commands = new QVBoxLayout;
+    commands->setContentsMargins(0, 20, 0, 0);
+    for (QPushButton* command :
+         {Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, ButtonExcelIn, ButtonExcelOut}) {
+        commands->addWidget(command);
+    }
     commands->addStretch();
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QHBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addLayout(commands);
+    lowerLayout->addWidget(results.group, 3);
+    lowerLayout->addWidget(shortCircuit.group, 2);
+
+    // The inputs run down the left; the drawings and the wire catalogue
+    // share the right; the commands and reports take the whole width below.
+    QScrollArea* drawingPane = scrollingPane(QStringLiteral("ScrollBox_Drawings"), drawings, this);
+    // The drawings shrink to their smallest before the window scrolls them
+    // up and down; across, the pane scrolls on a narrow window.
+    drawingPane->setMinimumHeight(drawings->minimumSizeHint().height());
+    QWidget* const rightPanes[] = {drawingPane, catalogue};
+    QSplitter* right = namedSplitter(QStringLiteral("Splitter_Drawings_II"), Qt::Vertical, rightPanes,
+                                     std::array{1, 1}, this);
+    QWidget* const upperPanes[] = {scrollingPane(QStringLiteral("ScrollBox_Input_II"), input, this), right};
+    QSplitter* upper = namedSplitter(QStringLiteral("Splitter_Inputs_II"), Qt::Horizontal, upperPanes,
+                                     std::array{0, 1}, this);
+    QWidget* const rows[] = {upper, lower};
+    QSplitter* form = namedSplitter(QStringLiteral("Splitter_Report_II"), Qt::Vertical, rows, std::array{1, 1}, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(catalogue, 1);
-    layout->addLayout(commands);
-    layout->addWidget(results.group, 1);
+    layout->addWidget(form);
+    setTabChain({Ed_l_01, CB_delta, Ed_a_01, CB_delt, Ed_n_sl, Ed_ak, Ed_nk, Edi_K_t_nepl, SE_a, CB_NN_VN, ChB_KU,
+                 CB__mater, Ed_search, CB_c_r, Serch_provod, SG_Sech, But_Seh, Delet_provod, Redakt_provod,
+                 Raschet_zigzag, Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, Memo_Rez_ob, BitBtn1, Memo_KZ,
+                 BitBtn2});
 
     connectHandlers();
 
@@ -153,7 +168,7 @@ TEtapII::TEtapII(AppContext& context) : context_(context) {
     SE_a->setEnabled(false);
     Rasch_Obmotok->setEnabled(false);
 
-    centre(this, {1180, 900});
+    centre(this, {1400, 900});
 }
 
 void TEtapII::buildInputs(QGroupBox* group) {
@@ -242,20 +257,18 @@ void TEtapII::buildSearch(QGroupBox* group) {
     Delet_provod = namedButton("Delet_provod", "Remove the wire", group);
     Redakt_provod = namedButton("Redakt_provod", "Edit wire", group);
     Raschet_zigzag = namedButton("Raschet_zigzag", "Parameters Z", group);
-    auto* wireCommands = new QVBoxLayout;
+    // Under the grid, which keeps the whole width for its eight columns.
+    auto* wireCommands = new QHBoxLayout;
     wireCommands->addWidget(But_Seh);
     wireCommands->addWidget(Delet_provod);
     wireCommands->addWidget(Redakt_provod);
     wireCommands->addStretch();
     wireCommands->addWidget(Raschet_zigzag);
 
-    auto* table = new QHBoxLayout;
-    table->addWidget(SG_Sech, 1);
-    table->addLayout(wireCommands);
-
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(search);
-    layout->addLayout(table, 1);
+    layout->addWidget(SG_Sech, 1);
+    layout->addLayout(wireCommands);
 }
 
 void TEtapII::buildCommands() {
@@ -268,6 +281,10 @@ void TEtapII::buildCommands() {
     ButtonExcelOut = namedButton("Button3", "Передать провод в Exel", this);
     ButtonExcelIn->hide();
     ButtonExcelOut->hide();
+
+    markMnemonics({Button1, RaschetObmotki_NN, Rasch_Obmotok, Raschet_KU, Serch_provod, But_Seh, Delet_provod,
+                   Redakt_provod, Raschet_zigzag},
+                  u"MLHKSAREZ");
 }
 
 void TEtapII::connectHandlers() {
@@ -654,11 +671,11 @@ void TEtapII::Button1Click() {
 }
 
 void TEtapII::BitBtn1Click() {
-    copyReport(Memo_Rez_ob, *context_.messages, text(texts::kStage2Copied));
+    copyReport(Memo_Rez_ob, BitBtn1, *context_.messages, text(texts::kStage2Copied));
 }
 
 void TEtapII::BitBtn2Click() {
-    copyReport(Memo_KZ, *context_.messages, text(texts::kShortCircuitCopied));
+    copyReport(Memo_KZ, BitBtn2, *context_.messages, text(texts::kShortCircuitCopied));
 }
 
 // The close box also leads back to Stage I, ready to start on the LV winding.

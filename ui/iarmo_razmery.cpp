@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "drawings/field_feeds.h"
 #include "drawings/section_drawing.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QGridLayout>
@@ -39,6 +40,9 @@ TIarmo_razmery::TIarmo_razmery() {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(drawing);
     layout->addLayout(fields);
+    markMnemonics({Button1}, u"E");
+    closeOnEscape(this);
+    pressOnEnter(this, Button1);
     fixAndCentre(this, {777, 401});
 }
 

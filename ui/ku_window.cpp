@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "drawings/ku_sketch.h"
 #include "etap_ii.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QButtonGroup>
@@ -93,6 +94,9 @@ TRaschet_obmotok_KU::TRaschet_obmotok_KU(AppContext& context) : context_(context
     // the catalogue's first wire.
     if (context_.wires.count() > 0) context_.stage2.chosen_wire = context_.wires.records().front();
 
+    markMnemonics({Button1}, u"C");
+    closeOnEscape(this);
+    pressOnEnter(this, Button1);
     fixAndCentre(this, {1302, 545});
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace dravik {
 
 // Where the windows' message boxes go. On the desktop they are modal boxes
@@ -9,8 +11,15 @@ namespace dravik {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // A confirmation, e.g. a report copied to the clipboard.
+    // A confirmation the user must acknowledge.
     virtual void message(const QString& text) = 0;
+    // A confirmation that needs no answer, e.g. a report copied to the
+    // clipboard: shown for a moment beside `near` where a screen shows it,
+    // otherwise given as a message.
+    virtual void notice(const QString& text, QWidget* near) {
+        static_cast<void>(near);
+        message(text);
+    }
     // A failure that stopped a command: a conversion error, a guard, a file error.
     virtual void error(const QString& text) = 0;
 };
@@ -20,6 +29,7 @@ public:
 class DialogMessages final : public MessageSink {
 public:
     void message(const QString& text) override;
+    void notice(const QString& text, QWidget* near) override;
     void error(const QString& text) override;
 };
 

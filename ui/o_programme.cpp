@@ -1,5 +1,6 @@
 #include "o_programme.h"
 
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QTextEdit>
@@ -22,6 +23,7 @@ TO_programme::TO_programme() {
         "Catalogues of steels and winding wires are kept in Stal.dat and Provod.dat"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
+    closeOnEscape(this);
     fixAndCentre(this, {409, 189});
 }
 

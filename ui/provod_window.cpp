@@ -8,6 +8,7 @@
 #include "drawings/conductor_sketch.h"
 #include "etap_ii.h"
 #include "messages.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,7 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     CB_Matr = new QComboBox(this);
     CB_Matr->setObjectName(QString::fromUtf8(wire_entry::kMaterial.control));
     CB_Matr->setEditable(true);
+    CB_Matr->setInsertPolicy(QComboBox::NoInsert);
     CB_Matr->addItem(QStringLiteral("Copper"));
     CB_Matr->addItem(QStringLiteral("Aluminum"));
     CB_Matr->setCurrentIndex(1);
@@ -114,6 +116,9 @@ TProvod_dobavitj::TProvod_dobavitj(AppContext& context) : context_(context) {
     Ed_a->installEventFilter(this);
     Ed_b->installEventFilter(this);
 
+    markMnemonics({Button1}, u"A");
+    closeOnEscape(this);
+    pressOnEnter(this, Button1);
     fixAndCentre(this, {520, 420});
 }
 
@@ -189,15 +194,15 @@ void TProvod_dobavitj::showEvent(QShowEvent* event) {
 
 void TProvod_dobavitj::markTyped() { typedSinceShown_ = true; }
 
-// The close box adds the wire as "Add" does, so that a wire taken out for
-// editing always comes back. While the fields do not describe a wire the
-// window stays open for them to be put right. A window opened and closed
+// The close box (and Escape) adds the wire as "Add" does, so that a wire
+// taken out for editing always comes back. While the fields do not describe a
+// wire the window stays open for them to be put right. A window opened and closed
 // again without a thing typed adds nothing. When the program ends, every
 // window is closed: that adds nothing, and an edited wire is still in the file.
 void TProvod_dobavitj::closeEvent(QCloseEvent* event) {
     event->accept();
-    const bool closedByUser = event->spontaneous() || context_.scriptMode;
-    if (!isVisible() || !closedByUser) return;
+    const bool byUser = closedByUser(this, event) || context_.scriptMode;
+    if (!isVisible() || !byUser) return;
     if (!typedSinceShown_ && !holdsEditedWire_) return;
     if (addWire() == AddOutcome::EntryInvalid) event->ignore();
 }

@@ -10,6 +10,7 @@
 #include "etap_i.h"
 #include "messages.h"
 #include "steel_grid.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QCloseEvent>
@@ -78,6 +79,8 @@ TStalj_dobavitj_redaktirovatj::TStalj_dobavitj_redaktirovatj(AppContext& context
     buildSteelFields();
     loadCatalogue();
     FormShow();
+    markMnemonics({Stalj_vvod, Vvod_stalj_edit, Button1}, u"ISE");
+    closeOnEscape(this);
     centre(this, {1100, 760});
 }
 

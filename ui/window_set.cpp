@@ -4,12 +4,18 @@
 #include "etap_i.h"
 #include "etap_ii.h"
 #include "iarmo_razmery.h"
+#include "input_tips.h"
 #include "ku_window.h"
 #include "o_programme.h"
 #include "provod_window.h"
+#include "spravka.h"
 #include "stalj_window.h"
 #include "varianty_window.h"
+#include "window_placement.h"
 #include "zigzag_window.h"
+
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace dravik {
 namespace {
@@ -37,6 +43,16 @@ WindowSet::WindowSet(AppContext& context) {
     w.about = adopt(std::make_unique<TO_programme>(), owned_, order_);
     w.zigzag = adopt(std::make_unique<TZigzag_parametry>(context), owned_, order_);
     w.varianty = adopt(std::make_unique<TVarianty>(context), owned_, order_);
+    w.help = adopt(std::make_unique<TSpravka>(), owned_, order_);
+    for (QWidget* window : order_) {
+        giveInputTips(window);
+        // F1 opens the manual from wherever the designer is.
+        QObject::connect(new QShortcut(QKeySequence::HelpContents, window), &QShortcut::activated, w.help,
+                         &TSpravka::showManual);
+    }
+    if (context.windowSettings) {
+        for (QWidget* window : order_) rememberPlacement(window, *context.windowSettings);
+    }
 }
 
 WindowSet::~WindowSet() {

@@ -10,7 +10,8 @@ struct AppContext;
 
 // The windows of the program, created once, in their fixed order:
 // the steel catalogue is loaded while window 5 is created and fills the
-// Stage I steel list; the wire catalogue while window 2 is created.
+// Stage I steel list; the wire catalogue while window 2 is created. The
+// manual comes last.
 class WindowSet {
 public:
     explicit WindowSet(AppContext& context);

@@ -16,6 +16,10 @@ namespace {
 constexpr std::array<const char*, 8> kColumnTitles{"Type:",  "a, mm:",  "b, mm:", "s, mm2:",
                                                    "D, mm:", "2δ, mm:", "mater:", "cirkl/rect:"};
 
+constexpr int kRowHeight = 22;
+// Wires the grid asks room for.
+constexpr int kRowsShown = 6;
+
 // Numbers as the reports write them (3 decimals).
 QString cellText(const WireRecord& wire, int column) {
     switch (column) {
@@ -66,13 +70,18 @@ private:
     const WireTable& wires_;
 };
 
+QSize WireGrid::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return {QTableView::sizeHint().width(), horizontalHeader()->sizeHint().height() + kRowsShown * kRowHeight + frame};
+}
+
 WireGrid::WireGrid(const WireTable& wires, QWidget* parent)
     : QTableView(parent), model_(std::make_unique<WireTableModel>(wires)) {
     setObjectName(QStringLiteral("SG_Sech"));
     setModel(model_.get());
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(22);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

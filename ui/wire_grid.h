@@ -21,6 +21,9 @@ public:
     // The catalogue changed: show it again.
     void showWires();
     int rowCount() const;
+    // Room for the column titles and a few wires; the grid scrolls through
+    // the rest and grows with its window.
+    QSize sizeHint() const override;
     // Moves the current row from the program, to the top of the view; this
     // chooses nothing.
     void showRowAtTop(int row);

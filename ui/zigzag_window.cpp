@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "drawings/zigzag_sketch.h"
 #include "etap_i.h"
+#include "window_keys.h"
 #include "window_placement.h"
 #include "windings/zigzag.h"
 
@@ -41,6 +42,9 @@ TZigzag_parametry::TZigzag_parametry(AppContext& context) : context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sketch, 1);
     layout->addLayout(entry);
+    markMnemonics({Zeta_vvod}, u"E");
+    closeOnEscape(this);
+    pressOnEnter(this, Zeta_vvod);
     fixAndCentre(this, {394, 313});
 }
 

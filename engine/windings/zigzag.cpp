@@ -7,17 +7,12 @@
 #include <numbers>
 
 namespace dravik {
-namespace {
-
-constexpr double kLargestAngle_deg = 60;
-
-}  // namespace
 
 // β = degrees · π / 180, with π and the product in extended precision.
 double zigzagAngleFromText(const QString& degreesText) {
     const double degrees = readField(QStringLiteral("Ed_b"), [&] {
         const double typed = parseFloat(degreesText);
-        if (!(typed >= 0 && typed <= kLargestAngle_deg)) throw CommandError(texts::kAngleRange);
+        if (!(typed >= 0 && typed <= kLargestZigzagAngle_deg)) throw CommandError(texts::kAngleRange);
         return typed;
     });
     return static_cast<double>(static_cast<long double>(degrees) * std::numbers::pi_v<long double> / 180.0L);

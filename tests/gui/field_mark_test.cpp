@@ -1,68 +1,19 @@
 // A refusal takes the user to the field at fault: the real windows, in the
 // test's own process, so that the focus and the mark can be looked at.
-#include "app_context.h"
-#include "etap_i.h"
 #include "field_mark.h"
+#include "gui/window_fixture.h"
 #include "iarmo_razmery.h"
-#include "messages.h"
-#include "window_set.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-namespace dravik {
+namespace dravik::test {
 namespace {
 
-class RecordedMessages final : public MessageSink {
-public:
-    void message(const QString&) override {}
-    void error(const QString& text) override { errors << text; }
-    QStringList errors;
-};
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "field_mark_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-class FieldMarks : public testing::Test {
+class FieldMarks : public WindowTest {
 protected:
-    FieldMarks() {
-        application();
-        context_.catalogueFolder = folder_.path();
-        context_.messages = &messages_;
-        context_.quit = [] {};
-        windows_ = std::make_unique<WindowSet>(context_);
-        stageOne()->show();
-    }
-
-    QWidget* stageOne() const { return windows_->mainWindow(); }
-    template <typename Control>
-    Control* control(QWidget* window, const char* name) const {
-        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    void click(QWidget* window, const char* name) const { control<QPushButton>(window, name)->click(); }
-    // The user selects the field's text and types over it.
-    static void typeInto(QLineEdit* edit, const QString& text) {
-        edit->selectAll();
-        edit->insert(text);
-    }
-
-    QTemporaryDir folder_;
-    RecordedMessages messages_;
-    AppContext context_;
-    std::unique_ptr<WindowSet> windows_;
+    FieldMarks() { openWindows(); }
 };
 
 TEST_F(FieldMarks, AnOutOfRangeFieldGetsTheFocusAndTheMarkUntilTheUserEditsIt) {
@@ -119,4 +70,4 @@ TEST_F(FieldMarks, AStageTwoRefusalMarksItsField) {
 }
 
 }  // namespace
-}  // namespace dravik
+}  // namespace dravik::test

@@ -3,7 +3,10 @@
 #include "session.h"
 #include "session/session_support.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenuBar>
 #include <QTest>
 
@@ -84,6 +87,49 @@ TEST_F(DesktopDocuments, TitlesAndMenusFollowTheDesign) {
     QFile saved(filePath(QStringLiteral("core.dravik")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("set Ed_C 310\n# end of design"));
+}
+
+// On a 1366 x 768 laptop, less its panel, a title bar and borders, the
+// two stages fit with their menu bars above the forms.
+TEST_F(DesktopDocuments, TheStagesWithTheirMenusFitALaptopScreen) {
+    menus.start(QString());
+    const QSize laptopRoom(1366 - 8, 700);
+    for (const char* name : {"EtapI", "EtapII"}) {
+        QWidget* stage = window(name);
+        stage->show();
+        QApplication::processEvents();
+        const QSize least = stage->minimumSizeHint().expandedTo(stage->minimumSize());
+        EXPECT_LE(least.width(), laptopRoom.width()) << name;
+        EXPECT_LE(least.height(), laptopRoom.height()) << name;
+        const auto* bar = stage->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr) << name;
+        EXPECT_TRUE(bar->isVisible()) << name;
+    }
+}
+
+// A design that removes many wires asks before opening in a box that fits
+// a laptop screen: a few of its lines in the question, all in the details.
+TEST_F(DesktopDocuments, TheCatalogueQuestionFitsALaptopScreen) {
+    QString script = QStringLiteral("click Button9\nclick Button_Raschet\nclick But_EtapII\nclick RaschetObmotki_NN\n");
+    constexpr int kRemoved = 60;
+    for (int i = 0; i < kRemoved; ++i) script += QStringLiteral("pick SG_Sech 0\nclick Delet_provod\n");
+    const std::unique_ptr<Session> made = newSession();
+    run(*made, script);
+    writeFile(QStringLiteral("thin.dravik"), made->designFile());
+
+    menus.start(QString());
+    QSize boxSize;
+    QString details;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxSize = box->sizeHint();
+        details = box->detailedText();
+        box->reject();
+    });
+    menus.openFile(filePath(QStringLiteral("thin.dravik")));
+    EXPECT_LE(boxSize.height(), 700);
+    EXPECT_EQ(details.count(QStringLiteral("click Delet_provod")), kRemoved);
 }
 
 }  // namespace

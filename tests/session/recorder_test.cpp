@@ -110,5 +110,36 @@ TEST_F(Recording, WritesWhatAUserDoesWithTheMouseAndTheKeyboard) {
                           "click Stalj_dobavitj_redaktirovatj\n")));
 }
 
+// Enter in a Stage I field and Escape in a window are written as the
+// button and the close box they stand for.
+TEST_F(Recording, WritesEnterAndEscapeAsTheCommandsTheyRun) {
+    const std::unique_ptr<Session> session = std::make_unique<Session>(settings(), quietMessages(), [] {});
+    QWidget* stageOne = session->mainWindow();
+    stageOne->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(stageOne));
+    QTest::mouseClick(stageOne->findChild<QWidget*>(QStringLiteral("Button9")), Qt::LeftButton);
+    auto* axes = stageOne->findChild<QLineEdit*>(QStringLiteral("Ed_C"));
+    QTest::mouseClick(axes, Qt::LeftButton);
+    QTest::keyClick(axes, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(axes, QStringLiteral("300"));
+    QTest::keyClick(axes, Qt::Key_Return);
+    // A power typed into the list is the list's value, not a new item.
+    auto* power = stageOne->findChild<QComboBox*>(QStringLiteral("CB_Snom"));
+    QTest::mouseClick(power->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(power->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(power->lineEdit(), QStringLiteral("120"));
+    QTest::keyClick(power->lineEdit(), Qt::Key_Return);
+
+    QTest::mouseClick(stageOne->findChild<QWidget*>(QStringLiteral("Button10")), Qt::LeftButton);
+    QWidget* steelEditor = session->windows()[4];
+    QTest::keyClick(steelEditor->findChild<QWidget*>(QStringLiteral("Ed_Tip")), Qt::Key_Escape);
+    EXPECT_FALSE(steelEditor->isVisible());
+
+    EXPECT_EQ(joined(session->designLines()),
+              joined(actionLines("click Button9\nset Ed_C 300\nclick Button_Raschet\nset CB_Snom 120\n"
+                                 "click Button_Raschet\nclick Button10\n"
+                                 "click Stalj_dobavitj_redaktirovatj\n")));
+}
+
 }  // namespace
 }  // namespace dravik::test

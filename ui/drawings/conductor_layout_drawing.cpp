@@ -2,6 +2,7 @@
 
 #include "drawings/dimension_marks.h"
 #include "drawings/palette.h"
+#include "drawings/scene_painting.h"
 
 #include <QPainter>
 
@@ -21,14 +22,20 @@ void conductor(QPainter& painter, const QRectF& insulated, double insulation) {
     painter.setBrush(Qt::NoBrush);
 }
 
+// The picture is drawn for this area.
+constexpr QSize kPictureSize{430, 330};
+
 }  // namespace
 
-ConductorLayoutDrawing::ConductorLayoutDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(430, 330); }
+ConductorLayoutDrawing::ConductorLayoutDrawing(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(kPictureSize * kSmallestPictureScale);
+}
 
 void ConductorLayoutDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
+    fitPicture(painter, size(), kPictureSize);
     constexpr double insulation = 3.0;
     const double captionY = 22;
 

@@ -9,7 +9,16 @@
 
 namespace dravik {
 
-CoreDrawing::CoreDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(300, 340); }
+namespace {
+
+// The explanatory picture is drawn for this area.
+constexpr QSize kExplanationSize{300, 340};
+
+}  // namespace
+
+CoreDrawing::CoreDrawing(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(kExplanationSize * kSmallestPictureScale);
+}
 
 void CoreDrawing::showCore(std::optional<CoreViews> core) {
     core_ = std::move(core);
@@ -19,7 +28,8 @@ void CoreDrawing::showCore(std::optional<CoreViews> core) {
 void CoreDrawing::paintEvent(QPaintEvent*) {
     DesignPicture design;
     if (core_) design = [this](QPainter& painter, const QRectF& area) { paintCoreViews(painter, area, *core_); };
-    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+    paintDesignOrExplanation(
+        *this, design, [this](QPainter& painter) { paintExplanation(painter); }, kExplanationSize);
 }
 
 void CoreDrawing::paintExplanation(QPainter& painter) {

@@ -46,9 +46,14 @@ struct Along {
 
 void board(QPainter& painter, const QRectF& area) { painter.fillRect(area, kBoard); }
 
+// The explanatory picture is drawn for this area.
+constexpr QSize kExplanationSize{460, 320};
+
 }  // namespace
 
-CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(460, 320); }
+CoreWindowDrawing::CoreWindowDrawing(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(kExplanationSize * kSmallestPictureScale);
+}
 
 void CoreWindowDrawing::showWindow(std::optional<CoreWindow> window) {
     window_ = std::move(window);
@@ -58,7 +63,8 @@ void CoreWindowDrawing::showWindow(std::optional<CoreWindow> window) {
 void CoreWindowDrawing::paintEvent(QPaintEvent*) {
     DesignPicture design;
     if (window_) design = [this](QPainter& painter, const QRectF& area) { paintCoreWindow(painter, area, *window_); };
-    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+    paintDesignOrExplanation(
+        *this, design, [this](QPainter& painter) { paintExplanation(painter); }, kExplanationSize);
 }
 
 void CoreWindowDrawing::paintExplanation(QPainter& painter) {

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 
 namespace dravik {
 
@@ -56,12 +57,19 @@ void paintMarks(QPainter& painter, const std::vector<QLineF>& axes, const std::v
     paintLabels(painter, labels);
 }
 
+void fitPicture(QPainter& painter, const QSizeF& area, const QSizeF& nominal) {
+    const double scale = std::min({1.0, area.width() / nominal.width(), area.height() / nominal.height()});
+    painter.translate((area.width() - nominal.width() * scale) / 2, (area.height() - nominal.height() * scale) / 2);
+    painter.scale(scale, scale);
+}
+
 void paintDesignOrExplanation(QWidget& widget, const DesignPicture& design,
-                              const std::function<void(QPainter&)>& explanation) {
+                              const std::function<void(QPainter&)>& explanation, const QSizeF& explanationSize) {
     QPainter painter(&widget);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(widget.rect(), Qt::white);
     if (!design) {
+        if (!explanationSize.isEmpty()) fitPicture(painter, widget.size(), explanationSize);
         explanation(painter);
         return;
     }

@@ -34,7 +34,8 @@ void SectionDrawing::paintEvent(QPaintEvent*) {
             paintSection(painter, area, *section_, {widthLetter_, thicknessLetter_});
         };
     }
-    paintDesignOrExplanation(*this, design, [this](QPainter& painter) { paintExplanation(painter); });
+    paintDesignOrExplanation(
+        *this, design, [this](QPainter& painter) { paintExplanation(painter); }, QSizeF());
 }
 
 void SectionDrawing::paintExplanation(QPainter& painter) {
