@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "variant_apply.h"
 #include "variant_grid.h"
+#include "window_keys.h"
 #include "window_placement.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ TVarianty::TVarianty(AppContext& context) : context_(context) {
     results->addWidget(But_Primenitj);
     results->addWidget(But_Eksport);
     results->addStretch(1);
+    markMnemonics({But_Raschet, But_Otmena, But_Primenitj, But_Eksport}, u"CnAE");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -109,6 +111,8 @@ TVarianty::TVarianty(AppContext& context) : context_(context) {
     showRunning(false);
     But_Primenitj->setEnabled(false);
     But_Eksport->setEnabled(false);
+    closeOnEscape(this);
+    pressOnEnter(this, But_Raschet);
 
     centre(this, {1400, 860});
 }

@@ -12,11 +12,6 @@
 namespace dravik {
 namespace {
 
-// The explorer's fields: lengths within the range of the Stage I field they
-// stand for, steps of at least 1 mm, LV layers as Ed_n_sl, prices and factors
-// not negative.
-constexpr InputRange kStep{1, true, 5000, "at least 1 and at most 5000"};
-constexpr InputRange kPrice{0, true, 1e9, "0 to 1000000000"};
 
 int readWhole(const QString& text, const InputRange& range, const FieldName& field) {
     const int value = readField(field.control, [&] { return parseInt(text); });
@@ -26,7 +21,7 @@ int readWhole(const QString& text, const InputRange& range, const FieldName& fie
 
 double readPrice(const QString& text, const FieldName& field) {
     const double value = readField(field.control, [&] { return parseFloat(text); });
-    requireInRange(value, kPrice, field, text);
+    requireInRange(value, kSweepPriceRange, field, text);
     return value;
 }
 
@@ -63,11 +58,11 @@ SweepRanges readSweepRanges(const SweepTexts& t) {
 
     std::tie(r.lcFrom_mm, r.lcTo_mm) = readFromTo(t.lcFrom, t.lcTo, rangedInputOf("Ed_Lc").range,
                                                   field("Ed_Lc_ot", "lс from, mm"), field("Ed_Lc_do", "lс to, mm"));
-    r.lcStep_mm = readWhole(t.lcStep, kStep, field("Ed_Lc_shag", "lс step, mm"));
+    r.lcStep_mm = readWhole(t.lcStep, kSweepStepRange, field("Ed_Lc_shag", "lс step, mm"));
 
     std::tie(r.cFrom_mm, r.cTo_mm) = readFromTo(t.cFrom, t.cTo, rangedInputOf("Ed_C").range,
                                                 field("Ed_C_ot", "C from, mm"), field("Ed_C_do", "C to, mm"));
-    r.cStep_mm = readWhole(t.cStep, kStep, field("Ed_C_shag", "C step, mm"));
+    r.cStep_mm = readWhole(t.cStep, kSweepStepRange, field("Ed_C_shag", "C step, mm"));
 
     std::tie(r.layersFrom, r.layersTo) =
         readFromTo(t.layersFrom, t.layersTo, rangedInputOf("Ed_n_sl").range, field("Ed_n_sl_ot", "LV layers from"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/input_range.h"
 #include "explorer/sweep.h"
 #include "explorer/variant_result.h"
 
@@ -11,6 +12,11 @@
 // it may hold; a refusal names the field (its objectName) and says "L must
 // be R: T" in the words of the Stage I ranges.
 namespace dravik {
+
+// What the steps of lc and C and the prices accept; the other fields
+// accept what the Stage I field they stand for accepts.
+inline constexpr InputRange kSweepStepRange{1, true, 5000, "at least 1 and at most 5000"};
+inline constexpr InputRange kSweepPriceRange{0, true, 1e9, "0 to 1000000000"};
 
 struct SweepTexts {
     std::vector<int> offeredDiameters;  // the items the diameter lists offer
