@@ -131,6 +131,7 @@ int runScript(int& argc, char** argv, const dravik::CommandLine& commandLine) {
     documents.session().showOffScreen();
     dravik::ScriptRunner runner(documents.session().windows(), out, problems, messages);
     runner.setDocuments(&documents);
+    runner.setWaitForBackgroundWork(true);
     documents.quit = [&runner] { runner.requestQuit(); };
     documents.sessionReplaced = [&runner, &documents] { runner.setWindows(documents.session().windows()); };
     // A design is never opened into changed catalogues unasked.

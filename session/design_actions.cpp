@@ -16,7 +16,7 @@ struct ControlRole {
 };
 
 // Every control whose click is not simply part of the design, in one place.
-constexpr std::array<ControlRole, 22> kControlRoles{{
+constexpr std::array<ControlRole, 23> kControlRoles{{
     // Adding, editing or removing a wire or a steel rewrites Provod.dat or
     // Stal.dat; closing "Add wire" adds what it holds.
     {"EtapII", "Delet_provod", ActionRole::ChangesCatalogue},
@@ -36,6 +36,9 @@ constexpr std::array<ControlRole, 22> kControlRoles{{
     {"O_programme", "", ActionRole::ViewOnly},
     {"Raschet_obmotok_KU", "", ActionRole::ViewOnly},
     {"Zigzag_parametry", "", ActionRole::ViewOnly},
+    // The design variants only show designs; "Apply" makes one the design
+    // by actions of its own on Stage I and Stage II, and those are recorded.
+    {"EtapI", "But_Varianty", ActionRole::ViewOnly},
     // The steel editor's "Excel" reads a workbook that may not be there
     // when the design is opened again.
     {"Stalj_dobavitj_redaktirovatj", "Button1", ActionRole::Import},

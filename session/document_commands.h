@@ -13,6 +13,8 @@ public:
     virtual bool save(const QString& path) = 0;
     virtual bool open(const QString& path) = 0;
     virtual bool exportReport(const QString& path) = 0;
+    // The design variants' table as CSV, as its grid shows it.
+    virtual bool exportVariants(const QString& path) = 0;
 };
 
 }  // namespace dravik

@@ -3,6 +3,8 @@
 #include "common/runtime_texts.h"
 #include "messages.h"
 #include "report_export.h"
+#include "app_context.h"
+#include "varianty_window.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -66,6 +68,12 @@ bool Documents::open(const QString& path, MessageSink& problems) {
 
 bool Documents::exportReport(const QString& path) {
     const QString problem = writeReport(*session_, path);
+    if (!problem.isEmpty()) messages_.error(problem);
+    return problem.isEmpty();
+}
+
+bool Documents::exportVariants(const QString& path) {
+    const QString problem = session_->context().windows.varianty->writeCsv(path);
     if (!problem.isEmpty()) messages_.error(problem);
     return problem.isEmpty();
 }

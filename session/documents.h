@@ -29,6 +29,7 @@ public:
     // Says why a design was not opened to `problems` instead.
     bool open(const QString& path, MessageSink& problems);
     bool exportReport(const QString& path) override;
+    bool exportVariants(const QString& path) override;
 
     // Asked before a design's lines change a catalogue.
     CatalogueQuestion askAboutCatalogueChanges = [](const std::vector<CatalogueLine>&) { return CatalogueChoice::Refuse; };

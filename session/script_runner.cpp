@@ -9,16 +9,19 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextEdit>
+#include <QThreadPool>
 
 namespace dravik {
 namespace {
@@ -90,6 +93,7 @@ int ScriptRunner::run(const QStringList& lines) {
         if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#'))) continue;
         const auto [command, rest] = firstWord(text);
         if (!perform({i + 1, command, rest})) return 2;
+        if (waitForBackgroundWork_) QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
@@ -100,8 +104,8 @@ bool ScriptRunner::perform(const Line& line) {
     const auto [name, rest] = firstWord(line.rest);
     if (line.command == QLatin1String("set")) return set(line, name, rest);
     if (line.command == QLatin1String("choose")) return choose(line, name, rest);
-    if (line.command == QLatin1String("tick")) return tick(line, name, true);
-    if (line.command == QLatin1String("untick")) return tick(line, name, false);
+    if (line.command == QLatin1String("tick")) return tick(line, name, rest, true);
+    if (line.command == QLatin1String("untick")) return tick(line, name, rest, false);
     if (line.command == QLatin1String("click")) return click(line, name);
     if (line.command == QLatin1String("pick")) return pick(line, name, rest);
     if (line.command == QLatin1String("cell")) return cell(line, name, rest);
@@ -174,9 +178,18 @@ bool ScriptRunner::choose(const Line& line, const QString& name, const QString& 
     return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\"").arg(name, text));
 }
 
-bool ScriptRunner::tick(const Line& line, const QString& name, bool checked) {
+bool ScriptRunner::tick(const Line& line, const QString& name, const QString& item, bool checked) {
     QWidget* control = find(line, name);
     if (!control) return false;
+    // A list of check boxes: the item with the text, as a click on its box.
+    if (auto* list = qobject_cast<QListWidget*>(control)) {
+        const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
+        if (found.isEmpty() || !(found.first()->flags() & Qt::ItemIsUserCheckable)) {
+            return scriptError(line, QStringLiteral("\"%1\" has no item \"%2\" to tick").arg(name, item));
+        }
+        found.first()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        return true;
+    }
     auto* box = qobject_cast<QCheckBox*>(control);
     if (!box) return scriptError(line, QStringLiteral("\"%1\" is not a check box").arg(name));
     if (box->isChecked() != checked) box->click();
@@ -303,13 +316,16 @@ bool ScriptRunner::state(const Line& line, const QString& name) {
 }
 
 // FILE is the rest of the line, relative to the current folder. A file that
-// cannot be read or written is an error line; the run goes on.
+// cannot be read or written is an error line; the run goes on. "export" of a
+// .csv file writes the design variants' table, any other the report.
 bool ScriptRunner::document(const Line& line) {
     if (line.rest.isEmpty()) return scriptError(line, QStringLiteral("\"%1\" needs a file name").arg(line.command));
     if (line.command == QLatin1String("save")) {
         documents_->save(line.rest);
     } else if (line.command == QLatin1String("open")) {
         documents_->open(line.rest);
+    } else if (QFileInfo(line.rest).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
+        documents_->exportVariants(line.rest);
     } else {
         documents_->exportReport(line.rest);
     }

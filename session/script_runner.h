@@ -37,6 +37,12 @@ public:
     ScriptRunner(std::vector<QWidget*> windows, QTextStream& out, QTextStream& problems, MessageSink& messages);
 
     int run(const QStringList& lines);
+    // A script reads what a user sees once the program is done: the work a
+    // command starts on other threads (the design variants' sweep) ends, and
+    // its results reach the windows, before the next command. A replay of a
+    // design starts no such work and need not wait for the work of the
+    // session it may replace.
+    void setWaitForBackgroundWork(bool wait) { waitForBackgroundWork_ = wait; }
     // Set by "Exit" or the close box of Stage I: the run ends there.
     void requestQuit() { quitRequested_ = true; }
     // Opening a design replaces the windows the run acts on.
@@ -60,7 +66,7 @@ private:
 
     bool set(const Line& line, const QString& name, const QString& text);
     bool choose(const Line& line, const QString& name, const QString& text);
-    bool tick(const Line& line, const QString& name, bool checked);
+    bool tick(const Line& line, const QString& name, const QString& item, bool checked);
     bool click(const Line& line, const QString& name);
     bool pick(const Line& line, const QString& name, const QString& row);
     bool cell(const Line& line, const QString& name, const QString& arguments);
@@ -76,6 +82,7 @@ private:
     MessageSink& messages_;
     DocumentCommands* documents_ = nullptr;
     bool quitRequested_ = false;
+    bool waitForBackgroundWork_ = false;
     int problemLine_ = 0;
     QString problem_;
 };

@@ -3,6 +3,8 @@
 #include "app_context.h"
 #include "messages.h"
 #include "recorder.h"
+#include "script_runner.h"
+#include "varianty_window.h"
 #include "window_set.h"
 
 #include "document/report_document.h"
@@ -37,6 +39,16 @@ public:
     void error(const QString&) override {}
 };
 
+// The windows whose actions make the design. The design variants only show
+// designs: what "Apply" does with one is recorded on Stage I and Stage II.
+std::vector<QWidget*> designWindows(const std::vector<QWidget*>& windows, const QWidget* variants) {
+    std::vector<QWidget*> recorded;
+    for (QWidget* window : windows) {
+        if (window != variants) recorded.push_back(window);
+    }
+    return recorded;
+}
+
 }  // namespace
 
 MessageSink& quietMessages() {
@@ -56,8 +68,20 @@ Session::Session(const SessionSettings& settings, MessageSink& messages, std::fu
     // The windows read the catalogues (and copy the shipped wires where
     // there were none): that is what the design starts from.
     windows_ = std::make_unique<WindowSet>(*context_);
-    recorder_ = std::make_unique<Recorder>(windows_->windows());
+    recorder_ = std::make_unique<Recorder>(designWindows(windows_->windows(), context_->windows.varianty));
     recorder_->beforeCatalogueChange = [this] { startingCatalogues(); };
+    context_->performActions = [this](const QStringList& lines) { performActions(lines); };
+}
+
+// The lines are the program's own: a line the runner cannot perform is a
+// fault of the program, told as an error rather than lost.
+void Session::performActions(const QStringList& lines) {
+    QString printed;
+    QString problems;
+    QTextStream out(&printed);
+    QTextStream problemStream(&problems);
+    ScriptRunner runner(windows(), out, problemStream, *context_->messages);
+    if (runner.run(lines) != 0) context_->messages->error(runner.problem());
 }
 
 const CatalogueHashes& Session::startingCatalogues() {

@@ -79,6 +79,8 @@ public:
     void revealOnScreen();
 
 private:
+    void performActions(const QStringList& lines);
+
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<WindowSet> windows_;
     std::unique_ptr<Recorder> recorder_;

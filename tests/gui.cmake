@@ -5,7 +5,7 @@ set(GUI_TEST_SOURCES
   gui/script_session.h gui/script_session.cpp
   gui/startup_test.cpp
 )
-foreach(area command_line stage1 stage2 wire_entry steel_editor ku_zigzag design garbage design_file)
+foreach(area command_line stage1 stage2 wire_entry steel_editor ku_zigzag design garbage design_file varianty)
   include(gui/${area}.cmake)
 endforeach()
 

@@ -8,6 +8,7 @@
 #include "magnetic/stage1_results.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QSettings;
@@ -23,6 +24,7 @@ class TStalj_dobavitj_redaktirovatj;
 class TRaschet_obmotok_KU;
 class TO_programme;
 class TZigzag_parametry;
+class TVarianty;
 class TSpravka;
 
 // The windows reach one another through these references, set as each
@@ -36,6 +38,7 @@ struct Windows {
     TRaschet_obmotok_KU* ku = nullptr;
     TO_programme* about = nullptr;
     TZigzag_parametry* zigzag = nullptr;
+    TVarianty* varianty = nullptr;
     TSpravka* help = nullptr;
 };
 
@@ -56,6 +59,10 @@ struct AppContext {
     QSettings* windowSettings = nullptr;
     // Ends the program: "Exit" and the close box of Stage I.
     std::function<void()> quit;
+    // Performs script lines on the windows as a user would, through the
+    // session's own action path, so that they are recorded in the design:
+    // how "Apply" of the design variants makes a variant the design.
+    std::function<void(const QStringList&)> performActions;
 
     DesignState design;
     // The Stage I inputs the design state's results come from.

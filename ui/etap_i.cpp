@@ -16,6 +16,7 @@
 #include "o_programme.h"
 #include "stalj_window.h"
 #include "spravka.h"
+#include "varianty_window.h"
 #include "window_keys.h"
 #include "window_placement.h"
 
@@ -75,7 +76,8 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     buildCommands();
     // The commands of the design in one row, the program's own at its end.
     auto* commands = new QHBoxLayout;
-    for (QPushButton* command : {Button_Raschet, Button9, Button11, Button10, But_EtapII}) commands->addWidget(command);
+    for (QPushButton* command : {Button_Raschet, Button9, Button11, Button10, But_EtapII, But_Varianty})
+        commands->addWidget(command);
     commands->addStretch();
     for (QPushButton* command : {Button12, Button13, Button7}) commands->addWidget(command);
 
@@ -101,7 +103,7 @@ TEtapI::TEtapI(AppContext& context) : context_(context) {
     setTabChain({Ed_C, Ed_Lc, Ed_Cok, Ed_A[0], Ed_a[0], Ed_A[4], Ed_a[4], Ed_A[1], Ed_a[1], Ed_A[5], Ed_a[5],
                  Ed_A[2], Ed_a[2], Ed_A[6], Ed_a[6], Ed_A[3], Ed_a[3], Ed_A[7], Ed_a[7], Ed_dz, CB_M_st, CB_Iz_st,
                  Ed_h_B, Ed_num_h_U, Ed_h_U, CB_Un, CB_Uvn, CB_Snom, CB_Shem, CB_Dnom, CB_Press, Button_Raschet,
-                 Button9, Button11, Button10, But_EtapII, Button12, Button13, Button7, Memo_Result,
+                 Button9, Button11, Button10, But_EtapII, But_Varianty, Button12, Button13, Button7, Memo_Result,
                  Copy_to_clipboard});
     // Enter in any field runs the calculation, the step every change leads to.
     pressOnEnter(this, Button_Raschet);
@@ -202,17 +204,20 @@ void TEtapI::buildCommands() {
     Button10 = namedButton(QStringLiteral("Button10"), QStringLiteral("Add steel"), this);
     But_EtapII = namedButton(QStringLiteral("But_EtapII"), QStringLiteral("Calculation of the solenoid coil>>"), this);
     But_EtapII->setEnabled(false);
+    But_Varianty = namedButton(QStringLiteral("But_Varianty"), QStringLiteral("Design variants..."), this);
     Button12 = namedButton(QStringLiteral("Button12"), QStringLiteral("About the program"), this);
     Button13 = namedButton(QStringLiteral("Button13"), QStringLiteral("Help"), this);
     Button7 = namedButton(QStringLiteral("Button7"), QStringLiteral("Exit"), this);
 
-    markMnemonics({Button_Raschet, Button9, Button11, Button10, But_EtapII, Button12, Button13, Button7}, u"CPysoAHx");
+    markMnemonics({Button_Raschet, Button9, Button11, Button10, But_EtapII, But_Varianty, Button12, Button13, Button7},
+                  u"CPysoDAHx");
 
     connect(Button_Raschet, &QPushButton::clicked, this, &TEtapI::Button_RaschetClick);
     connect(Button9, &QPushButton::clicked, this, &TEtapI::Button9Click);
     connect(Button11, &QPushButton::clicked, this, &TEtapI::Button11Click);
     connect(Button10, &QPushButton::clicked, this, &TEtapI::Button10Click);
     connect(But_EtapII, &QPushButton::clicked, this, &TEtapI::But_EtapIIClick);
+    connect(But_Varianty, &QPushButton::clicked, this, &TEtapI::But_VariantyClick);
     connect(Copy_to_clipboard, &QPushButton::clicked, this, &TEtapI::Copy_to_clipboardClick);
     connect(Button12, &QPushButton::clicked, this, &TEtapI::Button12Click);
     connect(Button13, &QPushButton::clicked, this, &TEtapI::Button13Click);
@@ -293,14 +298,14 @@ void TEtapI::showEvent(QShowEvent* event) {
 // A point typed out of habit shows as a comma in every length field before
 // the calculation reads them.
 void TEtapI::showLengthTexts(const MagneticInputs& in) {
-    setTextIfChanged(Ed_C, in.C);
-    setTextIfChanged(Ed_Lc, in.Lc);
-    setTextIfChanged(Ed_Cok, in.Cok);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_A[i], in.A[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_a[i], in.a[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->widthField(i), in.B[i]);
-    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->thicknessField(i), in.b[i]);
-    setTextIfChanged(Ed_dz, in.dz);
+    setTextIfChanged(Ed_C, in.C.text());
+    setTextIfChanged(Ed_Lc, in.Lc.text());
+    setTextIfChanged(Ed_Cok, in.Cok.text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_A[i], in.A[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(Ed_a[i], in.a[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->widthField(i), in.B[i].text());
+    for (int i = 0; i < 8; ++i) setTextIfChanged(context_.windows.iarmo->thicknessField(i), in.b[i].text());
+    setTextIfChanged(Ed_dz, in.dz.text());
 }
 
 void TEtapI::Button_RaschetClick() {
@@ -356,6 +361,13 @@ void TEtapI::But_EtapIIClick() {
     context_.windows.etapII->handOver();
     hide();
     context_.windows.etapII->show();
+}
+
+// The variants start from what the windows hold now.
+void TEtapI::But_VariantyClick() {
+    context_.windows.varianty->startFromTheWindows();
+    context_.windows.varianty->show();
+    context_.windows.varianty->raise();
 }
 
 void TEtapI::Copy_to_clipboardClick() {

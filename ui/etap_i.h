@@ -60,6 +60,7 @@ private:
     void Button11Click();
     void Button10Click();
     void But_EtapIIClick();
+    void But_VariantyClick();
     void Copy_to_clipboardClick();
     void Button12Click();
     void Button13Click();
@@ -91,6 +92,7 @@ private:
     QPushButton* Button11 = nullptr;
     QPushButton* Button10 = nullptr;
     QPushButton* But_EtapII = nullptr;
+    QPushButton* But_Varianty = nullptr;
     QPushButton* Copy_to_clipboard = nullptr;
     QPushButton* Button12 = nullptr;
     QPushButton* Button13 = nullptr;

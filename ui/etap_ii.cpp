@@ -8,6 +8,7 @@
 #include "common/runtime_texts.h"
 #include "controls.h"
 #include "design/stage2_effects.h"
+#include "design/winding_fields.h"
 #include "drawings/conductor_layout_drawing.h"
 #include "drawings/core_window_drawing.h"
 #include "etap_i.h"
@@ -44,28 +45,6 @@
 namespace dravik {
 namespace {
 
-// What the inputs are called, and what they start from, for the winding the
-// selector shows (in the order of its items: LV, HV, KU). The letter between
-// the channel width and the channel count is the Cyrillic х.
-struct WindingFields {
-    const char* parallelCaption;  // Lab_par_vetv
-    const char* channelCaption;   // Lab_kan
-    const char* wireCaption;      // L_Tip_Pr before a wire is picked
-    const char* layerCaption;     // Lab_sloev
-    const char* sectionUnit;      // after the picked wire's section
-    const char* channelWidth;     // Ed_ak
-    const char* channels;         // Ed_nk
-    const char* layers;           // Ed_n_sl
-};
-constexpr std::array<WindingFields, 3> kWindingFields{{
-    {"Num of parallel bran LV:", "Width х num chan LV, mm:", "Type of wire LV:", "Numb. layers of winding LV, nlv:",
-     " мм2", "4", "1", "2"},
-    {"Num of parallel bran HV:", "Width х num chan HV, mm:", "Type of wire HV:", "Numb. layers of winding HV, nlv:",
-     " mm2", "4", "1", "0"},
-    {"Num of parallel bran KU:", "Width х num chan KU, mm:", "Type of wire KU:", "Numb. layers of winding KU, nku:",
-     " mm2", "4", "0", "1"},
-}};
-
 // Interlayer board of the LV and KU windings: names of the board table rows.
 constexpr std::array<const char*, 5> kBoardItems{"Elec. board 1х0,5", "Elec. board 2х0,5", "Elec. board 3х0,5",
                                                  "Elec. board 4х0,5", "Elec. board 5х0,5"};
@@ -100,6 +79,9 @@ QWidget* yokeDistanceCaption(QWidget* parent) {
 }
 
 }  // namespace
+
+QString windingItemText(Winding winding) { return text(kWindings.at(static_cast<size_t>(winding))); }
+QString shapeItemText(int item) { return text(kShapes.at(static_cast<size_t>(item))); }
 
 TEtapII::TEtapII(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("EtapII"));
@@ -404,6 +386,18 @@ void TEtapII::applyEffects(const Stage2Effects& effects) {
     if (effects.a_01Text) setTextIfChanged(Ed_a_01, *effects.a_01Text);
 }
 
+StageTwoSettings TEtapII::settings() const {
+    StageTwoSettings s;
+    s.l_01 = Ed_l_01->text();
+    s.k_t = Edi_K_t_nepl->text();
+    s.a_01 = Ed_a_01->text();
+    s.boardIndex = CB_delta->currentIndex();
+    s.cylinderBoardIndex = CB_delt->currentIndex();
+    s.materialIndex = CB__mater->currentIndex();
+    if (CB_NN_VN->currentIndex() == static_cast<int>(Winding::Lv)) s.lvLayers = Ed_n_sl->text();
+    return s;
+}
+
 void TEtapII::showWireTable() {
     SG_Sech->showWires();
 }
@@ -416,13 +410,7 @@ void TEtapII::setEditingWire(bool editing) {
 // ---- Opening from Stage I --------------------------------------------------
 
 void TEtapII::handOver() {
-    Stage2State& s = context_.stage2;
-    s.restartWindings();
-    s.forgetConductorSearch();
-    // A KU misfit of the last visit must not carry its manual choice over.
-    s.ku_manual_par = s.ku_wire_found = false;
-    // The windings are designed afresh for the core Stage I has settled.
-    s.short_circuit.reset();
+    context_.stage2.beginWindings();
 
     enableCalculations(true, false, false);
     selectWinding(Winding::Ku);

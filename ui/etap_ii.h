@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -14,11 +16,28 @@ class QSpinBox;
 
 namespace dravik {
 
+enum class Winding;
 struct AppContext;
 class WireGrid;
 class CoreWindowDrawing;
 struct Stage2Effects;
 class Report;
+
+// The texts of the items of the winding selector CB_NN_VN and of the
+// conductor shape list CB_c_r.
+QString windingItemText(Winding winding);
+QString shapeItemText(int item);
+
+// What the Stage II window holds that a design made without it needs: the
+// fields the hand-over keeps (as typed), the material chosen, and the LV
+// layer count while the selector shows the LV winding.
+struct StageTwoSettings {
+    QString l_01, k_t, a_01;  // Ed_l_01, Edi_K_t_nepl, Ed_a_01
+    int boardIndex = 0;          // CB_delta
+    int cylinderBoardIndex = 0;  // CB_delt
+    int materialIndex = 0;       // CB__mater
+    std::optional<QString> lvLayers;  // Ed_n_sl
+};
 
 // Stage II: the windings of one phase. The selector says which winding the
 // inputs and the wire grid refer to (LV, HV or the compensating winding KU);
@@ -36,6 +55,8 @@ public:
     // the window. Returns true when the KU window is to hide.
     bool calculateKu(int unbalanceItem, const QString& zeroSequenceCurrentText);
 
+    StageTwoSettings settings() const;
+
     // The wire catalogue changed ("Add wire"): show it again in the grid.
     void showWireTable();
 
@@ -47,8 +68,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The windings in the order of the selector's items.
-    enum class Winding { Lv = 0, Hv = 1, Ku = 2 };
 
     void buildInputs(QGroupBox* group);
     void buildSearch(QGroupBox* group);

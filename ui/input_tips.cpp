@@ -2,6 +2,7 @@
 
 #include "design/input_ranges.h"
 #include "design/stage2_state.h"
+#include "explorer/sweep_inputs.h"
 #include "windings/zigzag.h"
 
 #include <QWidget>
@@ -17,12 +18,16 @@ enum class Accepted {
     RangeTable,   // the range table of the design's inputs
     TapSteps,     // whole tap steps, up to the tap tables' limit
     ZigzagAngle,  // degrees, up to the zigzag split's limit
+    SweepStep,    // a step of the design variants' lc and C
+    SweepPrice,   // a price or a loss evaluation factor of the design variants
 };
 
 struct InputTip {
     const char* control;  // objectName; "%1" stands for the packet number 1..8
     const char* text;     // what the input is, and its unit
     Accepted accepted = Accepted::Anything;
+    // The range table's input whose range this one keeps (none: its own).
+    const char* rangeOf = nullptr;
 };
 
 constexpr int kPackets = 8;
@@ -119,6 +124,33 @@ constexpr InputTip kZigzag[] = {
      Accepted::ZigzagAngle},
 };
 
+// The design variants' fields stand for Stage I and Stage II inputs and keep
+// their ranges.
+constexpr InputTip kVariants[] = {
+    {"CB_D_ot", "Smallest standard rod diameter of the variants, m."},
+    {"CB_D_do", "Largest standard rod diameter of the variants, m."},
+    {"Ed_Lc_ot", "Lowest core window height lc of the variants, mm.", Accepted::RangeTable, "Ed_Lc"},
+    {"Ed_Lc_do", "Highest core window height lc of the variants, mm.", Accepted::RangeTable, "Ed_Lc"},
+    {"Ed_Lc_shag", "Step of the window height lc between variants, mm.", Accepted::SweepStep},
+    {"Ed_C_ot", "Smallest distance C between the rod axes of the variants, mm.", Accepted::RangeTable, "Ed_C"},
+    {"Ed_C_do", "Largest distance C between the rod axes of the variants, mm.", Accepted::RangeTable, "Ed_C"},
+    {"Ed_C_shag", "Step of the distance C between variants, mm.", Accepted::SweepStep},
+    {"Ed_n_sl_ot", "Fewest layers of the LV winding of the variants.", Accepted::RangeTable, "Ed_n_sl"},
+    {"Ed_n_sl_do", "Most layers of the LV winding of the variants.", Accepted::RangeTable, "Ed_n_sl"},
+    {"ChB_Aljuminij", "The variants include windings of aluminium."},
+    {"ChB_Medj", "The variants include windings of copper."},
+    {"CLB_Stali", "The steels of the variants: each ticked steel makes its own variants."},
+    {"Ed_Valjuta", "The currency unit of the prices and the costs."},
+    {"Ed_Cena_stali", "Price of the electrical steel, per kg.", Accepted::SweepPrice},
+    {"Ed_Cena_medi", "Price of the copper conductor, per kg.", Accepted::SweepPrice},
+    {"Ed_Cena_aljuminija", "Price of the aluminium conductor, per kg.", Accepted::SweepPrice},
+    {"Ed_Koef_A", "Loss evaluation factor A: the owning cost of one W of no-load loss P0.", Accepted::SweepPrice},
+    {"Ed_Koef_B", "Loss evaluation factor B: the owning cost of one W of load loss Pk.", Accepted::SweepPrice},
+    {"SG_Var",
+     "The variants: those that meet every check first, by owning cost; the others name the first check they "
+     "fail. Select a row and \"Apply\" makes it the design."},
+};
+
 struct WindowTips {
     const char* window;
     std::span<const InputTip> tips;
@@ -132,12 +164,17 @@ constexpr WindowTips kWindows[] = {
     {"Provod_dobavitj", kWireEntry},
     {"Stalj_dobavitj_redaktirovatj", kSteelEditor},
     {"Zigzag_parametry", kZigzag},
+    {"Varianty", kVariants},
 };
 
 QString acceptedWords(const QString& control, Accepted accepted) {
     switch (accepted) {
     case Accepted::RangeTable:
         return QString::fromUtf8(rangedInput(control).range.words);
+    case Accepted::SweepStep:
+        return QString::fromUtf8(kSweepStepRange.words);
+    case Accepted::SweepPrice:
+        return QString::fromUtf8(kSweepPriceRange.words);
     case Accepted::TapSteps:
         return QStringLiteral("0 to %1").arg(kMaxTapSteps);
     case Accepted::ZigzagAngle:
@@ -148,11 +185,12 @@ QString acceptedWords(const QString& control, Accepted accepted) {
     return {};
 }
 
-void giveTip(QWidget* window, const QString& control, const QString& text, Accepted accepted) {
+void giveTip(QWidget* window, const QString& control, const QString& text, Accepted accepted,
+             const QString& rangeOf = {}) {
     QWidget* input = window->findChild<QWidget*>(control);
     if (!input) throw std::logic_error("no input " + control.toStdString() + " for its tooltip");
     QString tip = text;
-    const QString words = acceptedWords(control, accepted);
+    const QString words = acceptedWords(rangeOf.isEmpty() ? control : rangeOf, accepted);
     if (!words.isEmpty()) tip += QStringLiteral("\nAccepted: ") + words + QLatin1Char('.');
     input->setToolTip(tip);
 }
@@ -166,7 +204,7 @@ void giveInputTips(QWidget* window) {
             const QString control = QString::fromUtf8(tip.control);
             const QString text = QString::fromUtf8(tip.text);
             if (!control.contains(QLatin1String("%1"))) {
-                giveTip(window, control, text, tip.accepted);
+                giveTip(window, control, text, tip.accepted, QString::fromUtf8(tip.rangeOf));
                 continue;
             }
             for (int packet = 1; packet <= kPackets; ++packet) {

@@ -58,6 +58,8 @@ constexpr const char* kNote =
 
 }  // namespace
 
+QString unbalanceItemText(int item) { return QString::fromUtf8(kUnbalanceItems.at(static_cast<size_t>(item))); }
+
 TRaschet_obmotok_KU::TRaschet_obmotok_KU(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Raschet_obmotok_KU"));
     setWindowTitle(QStringLiteral("Расчет обмотки компенсационного устройства (КУ)"));

@@ -14,6 +14,9 @@ namespace dravik {
 
 struct AppContext;
 
+// The text of item `item` of the unbalance list RG_Nesimm_Regim.
+QString unbalanceItemText(int item);
+
 // The compensating device (KU) winding: the unbalance of the LV loads it must
 // suppress, and the command that sizes it. The calculation itself belongs to
 // Stage II, which holds the winding fields it reads.

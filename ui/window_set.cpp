@@ -10,6 +10,7 @@
 #include "provod_window.h"
 #include "spravka.h"
 #include "stalj_window.h"
+#include "varianty_window.h"
 #include "window_placement.h"
 #include "zigzag_window.h"
 
@@ -41,6 +42,7 @@ WindowSet::WindowSet(AppContext& context) {
     w.ku = adopt(std::make_unique<TRaschet_obmotok_KU>(context), owned_, order_);
     w.about = adopt(std::make_unique<TO_programme>(), owned_, order_);
     w.zigzag = adopt(std::make_unique<TZigzag_parametry>(context), owned_, order_);
+    w.varianty = adopt(std::make_unique<TVarianty>(context), owned_, order_);
     w.help = adopt(std::make_unique<TSpravka>(), owned_, order_);
     for (QWidget* window : order_) {
         giveInputTips(window);

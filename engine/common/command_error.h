@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <stdexcept>
 #include <utility>
@@ -30,14 +31,15 @@ private:
 };
 
 // Runs `read` (a conversion or check of one field's text) and names `field`
-// in any failure that does not name a field yet.
+// in any failure that does not name a field yet. The name becomes a text
+// only then: fields are read many times over in a design sweep.
 template <typename Read>
-auto readField(const QString& field, Read&& read) -> decltype(read()) {
+auto readField(QAnyStringView field, Read&& read) -> decltype(read()) {
     try {
         return read();
     } catch (const CommandError& error) {
         if (!error.field().isEmpty()) throw;
-        throw CommandError(error.text(), field);
+        throw CommandError(error.text(), field.toString());
     }
 }
 

@@ -17,10 +17,10 @@ QString captionOfLabel(const QString& labelText) {
     return caption.trimmed();
 }
 
-void requireInputInRange(QStringView control, double value, const QString& typed, const QString& labelText) {
-    const RangedInput& input = rangedInput(control);
-    const QString caption = *input.caption != '\0' ? QString::fromUtf8(input.caption) : captionOfLabel(labelText);
-    requireInRange(value, input.range, {control.toString(), caption}, typed);
+void requireInputInRange(const RangedInput& field, double value, const NumberInput& input, const QString& labelText) {
+    if (field.range.contains(value)) return;
+    const QString caption = *field.caption != '\0' ? QString::fromUtf8(field.caption) : captionOfLabel(labelText);
+    requireInRange(value, field.range, {QString::fromLatin1(field.control), caption}, input.quoted());
 }
 
 }  // namespace dravik

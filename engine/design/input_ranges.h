@@ -2,10 +2,14 @@
 
 #include "common/command_error.h"
 #include "common/input_range.h"
+#include "common/number_input.h"
 
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <stdexcept>
+#include <string_view>
+#include <type_traits>
 
 // What each numeric input of the design may hold: the sizes, voltages,
 // powers and factors a distribution transformer of this family can have.
@@ -108,23 +112,37 @@ inline constexpr auto kRangedInputs = std::to_array<RangedInput>({
 // program (std::logic_error).
 const RangedInput& rangedInput(QStringView control);
 
+// The same, found as the program is compiled: a calculation reads its
+// fields many times over in a design sweep. A name without an entry does not
+// compile.
+consteval const RangedInput& rangedInputOf(std::string_view control) {
+    for (const RangedInput& input : kRangedInputs) {
+        if (control == input.control) return input;
+    }
+    throw std::logic_error("no range for the input");
+}
+
 // The caption of a label as a refusal names it: without the blanks around
 // it and without a trailing colon.
 QString captionOfLabel(const QString& labelText);
 
-// Refuses `value`, read from `typed`, when it lies outside the range of
-// `control`: text 15 naming the field. `labelText` is the caption the
-// window shows at that moment, for the inputs whose caption changes.
-void requireInputInRange(QStringView control, double value, const QString& typed, const QString& labelText = {});
+// Refuses `value`, read from `input`, when it lies outside the range of
+// `field`: text 15 naming the field, quoting the input as read.
+// `labelText` is the caption the window shows at that moment, for the
+// inputs whose caption changes.
+void requireInputInRange(const RangedInput& field, double value, const NumberInput& input,
+                         const QString& labelText = {});
 
-// Reads an input with `read` (a conversion and the checks that come before
-// the range), then checks the range; every failure names the field.
-template <typename Read>
-auto readRangedInput(const QString& control, const QString& typed, Read&& read, const QString& labelText = {})
-    -> decltype(read(typed)) {
-    return readField(control, [&] {
-        const auto value = read(typed);
-        requireInputInRange(control, value, typed, labelText);
+// Reads an input as `field`: `convert` (floatOf or integerOf) turns a text
+// into a number and takes a value as it is; `check` makes the refusals that
+// come before the range; then the range. Every failure names the field.
+template <typename Number>
+Number readRangedInput(const RangedInput& field, const NumberInput& input, Number (*convert)(const NumberInput&),
+                       std::type_identity_t<void (*)(Number)> check = nullptr, const QString& labelText = {}) {
+    return readField(field.control, [&] {
+        const Number value = convert(input);
+        if (check) check(value);
+        requireInputInRange(field, value, input, labelText);
         return value;
     });
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/number_text.h"
-
 #include <QString>
 #include <optional>
 
@@ -26,12 +24,5 @@ struct Stage2Effects {
     std::optional<QString> akText;    // Ed_ak
     std::optional<QString> a_01Text;  // Ed_a_01
 };
-
-// The text a step reads from a field whose first "." becomes ",": the
-// window is to show it so from then on, also when the step then refuses it.
-inline QString pointAsComma(const QString& typed, std::optional<QString>& shown) {
-    shown = firstPointToComma(typed);
-    return *shown;
-}
 
 }  // namespace dravik

@@ -1,7 +1,6 @@
 #include "design/stage2_state.h"
 
 #include "common/command_error.h"
-#include "common/number_text.h"
 #include "common/runtime_texts.h"
 
 namespace dravik {
@@ -13,8 +12,8 @@ const BoardRow& boardRow(int boardIndex) {
     return kBoardTable[static_cast<std::size_t>(boardIndex)];
 }
 
-int readTapSteps(const QString& text) {
-    const int steps = parseInt(text);
+int readTapSteps(const NumberInput& input) {
+    const int steps = integerOf(input);
     if (steps < 0 || steps > kMaxTapSteps) throw CommandError(texts::kTapSteps);
     return steps;
 }

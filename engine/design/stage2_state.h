@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "design/short_circuit_figures.h"
 #include "design/wire_record.h"
 
@@ -32,9 +33,9 @@ const BoardRow& boardRow(int boardIndex);
 
 // Tap steps each way that the tap tables below hold.
 inline constexpr int kMaxTapSteps = 9;
-// The tap-step count as typed in Stage I: an integer 0..9, otherwise the
-// conversion error or "Number of tap steps must be 0..9".
-int readTapSteps(const QString& text);
+// The tap-step count of Stage I: an integer 0..9, otherwise the conversion
+// error or "Number of tap steps must be 0..9".
+int readTapSteps(const NumberInput& input);
 
 // Turns of both windings and the HV tappings (LV calculation, first half).
 struct TurnsState {
@@ -133,6 +134,10 @@ struct FitChecks {
     std::optional<bool> lv_on_rod;     // l_lv within the rod less 2·l_01
     std::optional<bool> hv_on_rod;     // l_hv within the rod less 2·l_02
     std::optional<bool> hv_in_window;  // D2od within C − a22
+    // What each check held its winding to, mm, set with the check: the room
+    // on the rod and the width of the window, so that a misfit can say by
+    // how much it missed.
+    double ku_room_mm = 0, lv_room_mm = 0, hv_room_mm = 0, hv_window_mm = 0;
 };
 
 // Everything Stage II keeps between presses: the window's selection and
@@ -180,6 +185,17 @@ struct Stage2State {
     // The LV and HV conductor searches start afresh: no manual strand count,
     // no conductor found.
     void forgetConductorSearch() { manual_par = hv_manual_par = wire_found = hv_wire_found = false; }
+
+    // The hand-over from Stage I: the windings are designed afresh for the
+    // core Stage I has settled. None is calculated or picked, every
+    // conductor search (the KU's too) starts over, and the last
+    // short-circuit check is gone.
+    void beginWindings() {
+        restartWindings();
+        forgetConductorSearch();
+        ku_manual_par = ku_wire_found = false;
+        short_circuit.reset();
+    }
 };
 
 }  // namespace dravik

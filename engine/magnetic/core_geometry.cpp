@@ -116,10 +116,10 @@ void writePackets(int steps, int D_mm, bool pressPlate, CoreGeometryResult& out)
 }  // namespace
 
 void pickStandardSheets(const CoreGeometryInputs& in, CoreGeometryMemory& memory, CoreGeometryResult& out) {
-    const double S_kVA = readRangedInput(QStringLiteral("CB_Snom"), in.snom, parseFloat);
+    const double S_kVA = readRangedInput(rangedInputOf("CB_Snom"), in.snom, floatOf);
     writeWindowDimensions(S_kVA, out);
 
-    double D_m = readRangedInput(QStringLiteral("CB_Dnom"), in.dnom, parseFloat);
+    double D_m = readRangedInput(rangedInputOf("CB_Dnom"), in.dnom, floatOf);
     chooseSteps(roundHalfEven(S_kVA), D_m, memory, out);
     D_m = clampToBounds(D_m, memory);
 

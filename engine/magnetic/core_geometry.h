@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/number_input.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -21,8 +23,8 @@ struct CoreGeometryMemory {
 };
 
 struct CoreGeometryInputs {
-    QString snom;  // CB_Snom: rated power, kVA
-    QString dnom;  // CB_Dnom: rod diameter, m
+    NumberInput snom;         // CB_Snom: rated power, kVA
+    NumberInput dnom;         // CB_Dnom: rod diameter, m
     bool pressPlate = false;  // CB_Press: the rod is clamped by a press plate
 };
 

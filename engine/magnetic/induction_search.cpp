@@ -27,29 +27,30 @@ public:
     InductionSearch(const SteelEntry& steel, DesignState& state, Report& report)
         : steel_(steel), s_(state), report_(report), B_last_T_(lastCurveInduction(steel)) {}
 
-    bool run() {
+    DesignStop run() {
         s_.i0_ok = false;
         for (;;) {
             s_.p0_ok = false;
-            if (!meetLossesCriterion()) return false;
+            if (const DesignStop stop = meetLossesCriterion(); stop != DesignStop::None) return stop;
             computeNoLoadCurrent();
             testNoLoadCurrent();
             if (s_.B_rod > B_last_T_) {
                 addLine(report_, kCurrentFailed);
-                return false;
+                return DesignStop::CurrentCriterion;
             }
-            if (s_.i0_ok) return true;
+            if (s_.i0_ok) return DesignStop::None;
         }
     }
 
 private:
     // The losses loop: one pass per induction tried, until the losses lie in
-    // their band. False when the search has ended with a report line.
-    bool meetLossesCriterion() {
+    // their band. Anything but None when the search has ended with a report
+    // line.
+    DesignStop meetLossesCriterion() {
         do {
             if (lossesPasses_ == kMaxLossesPasses) return endWithoutInduction();
             ++lossesPasses_;
-            if (!lookUpRod() || !lookUpYoke()) return false;
+            if (!lookUpRod() || !lookUpYoke()) return DesignStop::InductionOffCurve;
             computeLosses();
             if (s_.P0_norm <= s_.P0 && s_.P0 <= kLossesTolerance * s_.P0_norm) {
                 s_.p0_ok = true;
@@ -59,10 +60,10 @@ private:
             }
             if (s_.B_rod > B_last_T_) {
                 addLine(report_, kLossesFailed);
-                return false;
+                return DesignStop::LossesCriterion;
             }
         } while (!s_.p0_ok);
-        return true;
+        return DesignStop::None;
     }
 
     bool lookUpRod() {
@@ -77,10 +78,10 @@ private:
     // The labels of one part of the core: its three steel lines and the line
     // that says its induction lies off the curve.
     struct PartLines {
-        const char* offCurve;
-        const char* losses;
-        const char* magnetising;
-        const char* joint;
+        const char16_t* offCurve;
+        const char16_t* losses;
+        const char16_t* magnetising;
+        const char16_t* joint;
     };
     static constexpr PartLines kRodLines{kRodOffCurve, kRodLosses, kRodMagnetising, kRodJoint};
     static constexpr PartLines kYokeLines{kYokeOffCurve, kYokeLosses, kYokeMagnetising, kYokeJoint};
@@ -90,7 +91,7 @@ private:
         const auto at = steelAtInduction(steel_, B);
         s_.found = at.has_value();
         if (!at) {
-            report_.add(QString::fromUtf8(lines.offCurve) + reportF3(B) + QString::fromUtf8(kOffCurveUnit));
+            report_.line(lines.offCurve, F3{B}, kOffCurveUnit);
             return false;
         }
         p = at->p;
@@ -158,9 +159,9 @@ private:
         s_.B_rod = s_.B_rod - s_.dB;
     }
 
-    bool endWithoutInduction() {
+    DesignStop endWithoutInduction() {
         addLine(report_, kBothCriteriaFailed);
-        return false;
+        return DesignStop::NoInductionMeetsBoth;
     }
 
     const SteelEntry& steel_;
@@ -174,7 +175,7 @@ private:
 
 }  // namespace
 
-bool searchInduction(const SteelEntry& steel, DesignState& state, Report& report) {
+DesignStop searchInduction(const SteelEntry& steel, DesignState& state, Report& report) {
     return InductionSearch(steel, state, report).run();
 }
 

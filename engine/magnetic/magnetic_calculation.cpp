@@ -38,26 +38,39 @@ struct RollingKind {
 };
 constexpr std::array<RollingKind, 2> kSteelKinds{{{'c', 1}, {'h', 2}}};
 
+// The rod and yoke packets, in packet order.
+using Packets = std::array<const RangedInput*, 8>;
+constexpr Packets kRodWidths{&rangedInputOf("Ed_A1"), &rangedInputOf("Ed_A2"), &rangedInputOf("Ed_A3"),
+                             &rangedInputOf("Ed_A4"), &rangedInputOf("Ed_A5"), &rangedInputOf("Ed_A6"),
+                             &rangedInputOf("Ed_A7"), &rangedInputOf("Ed_A8")};
+constexpr Packets kRodThicknesses{&rangedInputOf("Ed_a_1"), &rangedInputOf("Ed_a_2"), &rangedInputOf("Ed_a_3"),
+                                  &rangedInputOf("Ed_a_4"), &rangedInputOf("Ed_a_5"), &rangedInputOf("Ed_a_6"),
+                                  &rangedInputOf("Ed_a_7"), &rangedInputOf("Ed_a_8")};
+constexpr Packets kYokeWidths{&rangedInputOf("Ed_B1"), &rangedInputOf("Ed_B2"), &rangedInputOf("Ed_B3"),
+                              &rangedInputOf("Ed_B4"), &rangedInputOf("Ed_B5"), &rangedInputOf("Ed_B6"),
+                              &rangedInputOf("Ed_B7"), &rangedInputOf("Ed_B8")};
+constexpr Packets kYokeThicknesses{&rangedInputOf("Ed_b_1"), &rangedInputOf("Ed_b_2"), &rangedInputOf("Ed_b_3"),
+                                   &rangedInputOf("Ed_b_4"), &rangedInputOf("Ed_b_5"), &rangedInputOf("Ed_b_6"),
+                                   &rangedInputOf("Ed_b_7"), &rangedInputOf("Ed_b_8")};
+
 // A length field in mm, checked against its range, in metres.
-double readMetres(const QString& control, const QString& text) {
-    return readRangedInput(control, text, parseFloat) / 1000;
+double readMetres(const RangedInput& field, const NumberInput& input) {
+    return readRangedInput(field, input, floatOf) / 1000;
 }
 
-void readPackets(const char* controlPattern, const std::array<QString, 8>& texts, std::array<double, 8>& packets_m) {
-    for (size_t i = 0; i < texts.size(); ++i) {
-        packets_m[i] = readMetres(QString::fromLatin1(controlPattern).arg(i + 1), texts[i]);
-    }
+void readPackets(const Packets& fields, const std::array<NumberInput, 8>& inputs, std::array<double, 8>& packets_m) {
+    for (size_t i = 0; i < inputs.size(); ++i) packets_m[i] = readMetres(*fields[i], inputs[i]);
 }
 
 void readCoreLengths(const MagneticInputs& in, DesignState& s) {
-    s.C = readMetres(QStringLiteral("Ed_C"), in.C);
-    s.Lc_razm = readMetres(QStringLiteral("Ed_Lc"), in.Lc);
-    s.Cok = readMetres(QStringLiteral("Ed_Cok"), in.Cok);
-    readPackets("Ed_A%1", in.A, s.A);
-    readPackets("Ed_a_%1", in.a, s.a);
-    readPackets("Ed_B%1", in.B, s.B);
-    readPackets("Ed_b_%1", in.b, s.b);
-    s.dz = readMetres(QStringLiteral("Ed_dz"), in.dz);
+    s.C = readMetres(rangedInputOf("Ed_C"), in.C);
+    s.Lc_razm = readMetres(rangedInputOf("Ed_Lc"), in.Lc);
+    s.Cok = readMetres(rangedInputOf("Ed_Cok"), in.Cok);
+    readPackets(kRodWidths, in.A, s.A);
+    readPackets(kRodThicknesses, in.a, s.a);
+    readPackets(kYokeWidths, in.B, s.B);
+    readPackets(kYokeThicknesses, in.b, s.b);
+    s.dz = readMetres(rangedInputOf("Ed_dz"), in.dz);
 }
 
 const SteelEntry& chosenSteel(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
@@ -80,9 +93,17 @@ bool writeSteelKind(const SteelEntry& steel, DesignState& s) {
 }
 
 void readVoltages(const MagneticInputs& in, DesignState& s) {
-    s.U_hv = readRangedInput(QStringLiteral("CB_Uvn"), in.Uvn, parseFloat);
-    s.U_lv = readRangedInput(QStringLiteral("CB_Un"), in.Un, parseFloat);
+    s.U_hv = readRangedInput(rangedInputOf("CB_Uvn"), in.Uvn, floatOf);
+    s.U_lv = readRangedInput(rangedInputOf("CB_Un"), in.Un, floatOf);
     s.U_lv_ph = s.U_lv / kSqrt3Stored;
+}
+
+void requirePositiveInductionStep(double dB) {
+    if (!(dB > 0)) throw CommandError(texts::kInductionStep);
+}
+
+void requireNonNegativeTapStep(double tapStep) {
+    if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
 }
 
 // The insulation item, the induction step of the search and the HV
@@ -92,16 +113,8 @@ void readSearchAndTappings(const MagneticInputs& in, DesignState& s) {
         throw CommandError(texts::kRangeCheck);
     }
     s.insulation_kind = in.insulationIndex + 1;
-    s.dB = readRangedInput(QStringLiteral("Ed_h_B"), in.hB, [](const QString& text) {
-        const double dB = parseFloat(text);
-        if (!(dB > 0)) throw CommandError(texts::kInductionStep);
-        return dB;
-    });
-    s.tap_step = readRangedInput(QStringLiteral("Ed_h_U"), in.hU, [](const QString& text) {
-        const double tapStep = parseFloat(text);
-        if (tapStep < 0) throw CommandError(texts::kTapStepNegative);
-        return tapStep;
-    });
+    s.dB = readRangedInput(rangedInputOf("Ed_h_B"), in.hB, floatOf, requirePositiveInductionStep);
+    s.tap_step = readRangedInput(rangedInputOf("Ed_h_U"), in.hU, floatOf, requireNonNegativeTapStep);
     s.tap_count = readField(QStringLiteral("Ed_num_h_U"), [&] { return readTapSteps(in.numhU); });
 }
 
@@ -208,10 +221,22 @@ void writeYokeInductionAndMasses(DesignState& s, Report& report) {
     addValueLine(report, kYokeMass, s.G_yoke);
 }
 
+int readPower(const MagneticInputs& in) { return readRangedInput(rangedInputOf("CB_Snom"), in.snom, integerOf); }
+
 }  // namespace
 
-bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
-                              Stage1Results& results, Report& report) {
+void checkMagneticInputs(const MagneticInputs& in, const std::vector<SteelEntry>& steels) {
+    DesignState scratch;
+    readCoreLengths(in, scratch);
+    chosenSteel(in, steels);
+    readVoltages(in, scratch);
+    readSearchAndTappings(in, scratch);
+    readScheme(in.shem);
+    readPower(in);
+}
+
+DesignStop calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelEntry>& steels, DesignState& state,
+                                    Stage1Results& results, Report& report) {
     results.forget();
     report.clear();
     readCoreLengths(in, state);
@@ -219,7 +244,7 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
     state.steel_no = in.steelIndex + 1;
     if (!writeSteelKind(steel, state)) {
         addLine(report, kNoRollingType);
-        return false;
+        return DesignStop::NoRollingType;
     }
     readVoltages(in, state);
     readSearchAndTappings(in, state);
@@ -227,14 +252,14 @@ bool calculateMagneticCircuit(const MagneticInputs& in, const std::vector<SteelE
 
     writeSections(state, report);
     writeDiameterAndEstimate(state, report);
-    state.S_calc = readRangedInput(QStringLiteral("CB_Snom"), in.snom, parseInt);
-    if (!writeRatedData(state, report)) return false;
+    state.S_calc = readPower(in);
+    if (!writeRatedData(state, report)) return DesignStop::NoRatedData;
     writeRatedCurrents(state, report);
     writeRecommendedInduction(in.steelIndex, steel, state, report);
     writeYokeInductionAndMasses(state, report);
-    if (!searchInduction(steel, state, report)) return false;
+    if (const DesignStop stop = searchInduction(steel, state, report); stop != DesignStop::None) return stop;
     results.remember(in);
-    return true;
+    return DesignStop::None;
 }
 
 }  // namespace dravik

@@ -10,7 +10,7 @@ WindingMaterial windingMaterial(const QString& selectedText) {
     return WindingMaterial::Other;
 }
 
-bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode) {
+bool isEligible(const WireRecord& record, const QString& material, QByteArrayView shapeCode) {
     return record.Vid == shapeCode && record.hasUsableSection() && record.hasMaterial(material);
 }
 

@@ -19,7 +19,7 @@ WindingMaterial windingMaterial(const QString& selectedText);
 // A record may be wound when its material text equals the selected material
 // exactly, its shape code is the one asked for and its section is a usable
 // positive number (placeholders and slips of the pen never take part).
-bool isEligible(const WireRecord& record, const QString& material, const QByteArray& shapeCode);
+bool isEligible(const WireRecord& record, const QString& material, QByteArrayView shapeCode);
 
 // Above this many parallel strands a winding is awkward to wind, and the LV
 // and HV searches follow their choice with tooManyStrandsLine().

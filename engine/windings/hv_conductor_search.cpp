@@ -23,9 +23,8 @@ const QString kChosenPrefix = QStringLiteral("The chosen type of HV wire: ");
 const QString kSearchFailed =
     QStringLiteral("Choose an conductor for HV winding failed! Select the conductor and repeat calculation!");
 
-bool isEligible(const WireRecord& record, const HvSearchRequest& request) {
-    static const std::array<QByteArray, 2> kShapeCodes{shapeCodeOfItem(0), shapeCodeOfItem(1)};
-    return isEligible(record, request.material, kShapeCodes[static_cast<std::size_t>(request.shape)]);
+EligibleWires eligibleWires(const HvSearchRequest& request, const WireCatalogue& catalogue) {
+    return catalogue.eligible(request.material, shapeCodeOfItem(static_cast<int>(request.shape)));
 }
 
 // n = Round(s_hv_est / s), the strands that make up the required section;
@@ -45,11 +44,12 @@ void adopt(const WireRecord& record, std::uint16_t strands, Stage2State& state) 
     state.hv_manual_par = false;
 }
 
-QString improvementLine(const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
+void addImprovementLine(Report& memo, const WireRecord& record, std::uint16_t strands, double pct, HvWireShape shape) {
     const QString gap = shape == HvWireShape::Round ? QStringLiteral("  ") : QStringLiteral(" ");
-    return kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
-           QStringLiteral("mm2 parallel wire a=") + QString::number(strands) + gap +
-           QStringLiteral("Corresponds to ") + reportF3(pct) + QLatin1Char('%');
+    memo.line(
+        kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+        QStringLiteral("mm2 parallel wire a="), strands, gap, QStringLiteral("Corresponds to "), F3{pct},
+        QLatin1Char('%'));
 }
 
 struct SmallestSection {
@@ -60,13 +60,13 @@ struct SmallestSection {
 // First pass: strands of one conductor whose total lies in 90..100 % of the
 // required section; the best coverage wins, an equal one keeps the earlier.
 // Also finds the smallest eligible section for the fallback.
-SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+SmallestSection coveringPass(const HvSearchRequest& request, const WireCatalogue& catalogue,
                              Stage2State& state, Report& memo) {
     const double s_hv_est = request.s_hv_est;
     SmallestSection smallest;
     double best_pct = 0;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, request)) continue;
+    for (const WireRecord* eligible : eligibleWires(request, catalogue)) {
+        const WireRecord& record = *eligible;
         if (record.s < smallest.s) smallest = {record.s, &record};
         const std::optional<std::uint16_t> strands = strandsFor(s_hv_est, record.s);
         if (!strands) continue;
@@ -77,31 +77,32 @@ SmallestSection coveringPass(const HvSearchRequest& request, const std::vector<W
         if (request.shape == HvWireShape::Rectangular && !(s_hv_est / record.s <= kMaxRectangularStrands)) continue;
         best_pct = pct;
         adopt(record, *strands, state);
-        memo.add(improvementLine(record, *strands, pct, request.shape));
-        if (*strands > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
+        addImprovementLine(memo, record, *strands, pct, request.shape);
+        if (*strands > kStrandsWithoutWarning) memo.line(tooManyStrandsLine());
     }
     return smallest;
 }
 
 // Second round pass: one conductor of 50..100 % of the required section.
 // The line always says "a=1", while the strand count is Round(s_hv_est / s).
-void singleConductorPass(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+void singleConductorPass(const HvSearchRequest& request, const WireCatalogue& catalogue,
                          Stage2State& state, Report& memo) {
     double best_pct = kSecondPassFloor_pct;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, request)) continue;
+    for (const WireRecord* eligible : eligibleWires(request, catalogue)) {
+        const WireRecord& record = *eligible;
         const double pct = divide(record.s, request.s_hv_est) * 100;
         if (!(pct > best_pct && pct <= 100)) continue;
         best_pct = pct;
         adopt(record, roundCount(divide(request.s_hv_est, record.s)), state);
-        memo.add(kChosenPrefix + record.tip() + QLatin1Char(' ') + reportF3(record.s) +
-                 QStringLiteral("mm2 parallel wire a=1  Corresponds to ") + reportF3(pct) + QLatin1Char('%'));
+        memo.line(
+            kChosenPrefix, [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+            QStringLiteral("mm2 parallel wire a=1  Corresponds to "), F3{pct}, QLatin1Char('%'));
     }
 }
 
 }  // namespace
 
-bool searchHvConductor(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+bool searchHvConductor(const HvSearchRequest& request, const WireCatalogue& catalogue,
                        Stage2State& state, Report& memo, Stage2Effects& effects) {
     state.hv_wire_found = false;
     const SmallestSection smallest = coveringPass(request, catalogue, state, memo);
@@ -114,7 +115,7 @@ bool searchHvConductor(const HvSearchRequest& request, const std::vector<WireRec
     effects.catalogueControlsEnabled = true;
     effects.parallelSpinEnabled = true;
     if (!state.hv_wire_found) {
-        memo.add(kSearchFailed);
+        memo.line(kSearchFailed);
         state.hv_manual_par = true;
     }
     return state.hv_wire_found;

@@ -4,6 +4,7 @@
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <vector>
@@ -27,7 +28,7 @@ struct HvSearchRequest {
 // controls and SE_a are enabled; when nothing was found the failure line
 // is written and `hv_manual_par` is set so that the user's pick is used
 // next time. Returns whether a conductor was found.
-bool searchHvConductor(const HvSearchRequest& request, const std::vector<WireRecord>& catalogue,
+bool searchHvConductor(const HvSearchRequest& request, const WireCatalogue& catalogue,
                        Stage2State& state, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/design_stop.h"
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 
@@ -22,7 +24,8 @@ std::int64_t rodRoomWholeMm(double Lc_razm_m, double l_02_mm);
 // Turns per layer, layers and axial height of the HV winding, and its fit
 // between the yokes. Needs a round conductor (D above 0); for any other the
 // line asking for a round wire is written and hv_manual_par is left alone.
-bool layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo);
+// Returns None when the winding fits, else the check that failed.
+DesignStop layOutHvLayers(const DesignState& design, Stage2State& state, Report& memo);
 
 // Voltage between the turns of two neighbouring layers and the paper laid
 // between them.
@@ -31,7 +34,7 @@ bool chooseInterlayerInsulation(const DesignState& design, Stage2State& state, R
 // Cooling channels of the HV winding: their number (Ed_nk) and width
 // (Ed_ak, mm, its first "." made ","); the width is the channel width the
 // LV calculation also uses. `labelText` is Lab_kan's caption.
-void readHvChannels(const QString& nkText, const QString& akText, const QString& labelText, Stage2State& state,
+void readHvChannels(const NumberInput& nk, const NumberInput& ak, const QString& labelText, Stage2State& state,
                     Stage2Effects& effects);
 
 // Radial size and the inner and outer diameters of the HV winding.

@@ -29,7 +29,7 @@ void takeCylinderBoard(int cylinderBoardIndex, HvState& hv) {
 bool takeInsulationDistances(const DesignState& design, HvState& hv, Report& memo) {
     const HvInsulationRow* row = findHvInsulationRow(design.S_rated, design.U_hv);
     if (row == nullptr) {
-        memo.add(QStringLiteral("No main insulation distances for this power and HV voltage!"));
+        memo.line(QStringLiteral("No main insulation distances for this power and HV voltage!"));
         return false;
     }
     hv.l_02 = row->l_02;
@@ -45,8 +45,7 @@ bool takeInsulationDistances(const DesignState& design, HvState& hv, Report& mem
 // Paperboard layers of the LV-HV cylinder: n_cyl = Round(δ12 / δ_board).
 void countCylinderLayers(HvState& hv, Report& memo) {
     hv.n_cyl = roundCount(divide(hv.delta_12, hv.delta_board));
-    memo.add(QStringLiteral("The number of layers of insulation (paperboard) for cylinder HV ") +
-             QString::number(hv.n_cyl));
+    memo.line(QStringLiteral("The number of layers of insulation (paperboard) for cylinder HV "), hv.n_cyl);
 }
 
 // Both windings together should run at about twice the average density:
@@ -56,22 +55,22 @@ void countCylinderLayers(HvState& hv, Report& memo) {
 bool estimateHvSection(const DesignState& design, Stage2State& state, Report& memo) {
     HvState& hv = state.hv;
     hv.J_lv = divide(design.I_lv, state.n_par * state.lv.lv_wire.s);
-    memo.add(QStringLiteral("Actual current density A/mm2 ") + reportF3(hv.J_lv));
+    memo.line(QStringLiteral("Actual current density A/mm2 "), F3{hv.J_lv});
     hv.J_hv_est = finite(2 * state.lv.J_av - hv.J_lv);
-    memo.add(QStringLiteral("Approximate current density HV A/mm2 ") + reportF3(hv.J_hv_est));
+    memo.line(QStringLiteral("Approximate current density HV A/mm2 "), F3{hv.J_hv_est});
     if (!(hv.J_hv_est > 0)) {
-        memo.add(QStringLiteral(
+        memo.line(QStringLiteral(
             "Approximate current density HV is not positive! Select a larger LV conductor and repeat calculation!"));
         return false;
     }
     hv.s_hv_est = divide(design.I_hv, hv.J_hv_est);
-    memo.add(QStringLiteral("Approximate wire HV, mm2 ") + reportF3(hv.s_hv_est));
+    memo.line(QStringLiteral("Approximate wire HV, mm2 "), F3{hv.s_hv_est});
     return true;
 }
 
 // The conductor: the catalogue search, or the user's grid pick with the
 // strand count of SE_a once a pick or a failed check asked for it.
-bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
+bool settleConductor(const HvInputs& in, Stage2State& state, const WireCatalogue& catalogue, Report& memo,
                      Stage2Effects& effects) {
     state.hv_wire_found = false;
     if (state.hv_wire_picked) {
@@ -85,46 +84,47 @@ bool settleConductor(const HvInputs& in, Stage2State& state, const std::vector<W
     HvState& hv = state.hv;
     if (state.hv_manual_par) hv.n_par_hv = toCount16(in.parallelSpin);
     hv.hv_wire = state.chosen_wire;
-    memo.add(QStringLiteral("The final selection of the type of wire HV winding: ") + hv.hv_wire.tip() +
-             QLatin1Char(' ') + reportF3(hv.hv_wire.s) + QStringLiteral("mm2 parallel wire a=") +
-             QString::number(hv.n_par_hv));
+    memo.line(
+        QStringLiteral("The final selection of the type of wire HV winding: "), [&] { return hv.hv_wire.tip(); },
+        QLatin1Char(' '), F3{hv.hv_wire.s}, QStringLiteral("mm2 parallel wire a="), hv.n_par_hv);
     return true;
 }
 
 // J_hv = I_hv / (n_par_hv·s) (A/mm2).
 void reportActualDensity(const DesignState& design, HvState& hv, Report& memo) {
     hv.J_hv = divide(design.I_hv, hv.n_par_hv * hv.hv_wire.s);
-    memo.add(QStringLiteral("Actual current density in the winding HV A/mm2 ") + reportF3(hv.J_hv));
+    memo.line(QStringLiteral("Actual current density in the winding HV A/mm2 "), F3{hv.J_hv});
 }
 
 }  // namespace
 
-void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     // The press goes ahead: the last short-circuit check stands for the
     // windings again only if this run ends with the winding report.
     state.short_circuit.reset();
 
     restartOnMaterialChange(in.material, state);
     if (!state.lv_done) {
-        memo.add(QStringLiteral("Calculate the LV winding first!"));
-        return;
+        memo.line(QStringLiteral("Calculate the LV winding first!"));
+        return DesignStop::LvNotDone;
     }
     state.fit.hv_on_rod = state.fit.hv_in_window = std::nullopt;
     takeCylinderBoard(in.cylinderBoardIndex, state.hv);
-    if (!takeInsulationDistances(design, state.hv, memo)) return;
+    if (!takeInsulationDistances(design, state.hv, memo)) return DesignStop::NoMainInsulation;
     countCylinderLayers(state.hv, memo);
-    if (!estimateHvSection(design, state, memo)) return;
-    if (!settleConductor(in, state, catalogue, memo, effects)) return;
+    if (!estimateHvSection(design, state, memo)) return DesignStop::NoHvCurrentDensity;
+    if (!settleConductor(in, state, catalogue, memo, effects)) return DesignStop::HvNoConductor;
     reportActualDensity(design, state.hv, memo);
-    if (!layOutHvLayers(design, state, memo)) return;
-    if (!chooseInterlayerInsulation(design, state, memo)) return;
+    if (const DesignStop stop = layOutHvLayers(design, state, memo); stop != DesignStop::None) return stop;
+    if (!chooseInterlayerInsulation(design, state, memo)) return DesignStop::NoInterlayerInsulation;
     readHvChannels(in.nk, in.ak, in.channelCaption, state, effects);
     computeHvRadialBuild(state, memo);
-    if (!checkHvWindowWidth(design, state, memo)) return;
+    if (!checkHvWindowWidth(design, state, memo)) return DesignStop::HvOutOfWindow;
     writeWindingReport({in.kuTicked, in.material, in.boardIndex}, design, state, memo);
     effects.parallelSpinEnabled = true;
     state.short_circuit = computeShortCircuit(design, state, in.materialIndex);
+    return DesignStop::None;
 }
 
 }  // namespace dravik

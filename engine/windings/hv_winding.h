@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/number_input.h"
 #include "common/report.h"
 #include "design/design_state.h"
+#include "design/design_stop.h"
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 
 #include <QString>
 #include <vector>
@@ -18,7 +21,7 @@ struct HvInputs {
     int shapeIndex = 0;          // CB_c_r item: 0 "rect", 1 "cikl"
     int cylinderBoardIndex = 0;  // CB_delt item (its only item 0 "Elec. board 0,5")
     int parallelSpin = 1;        // SE_a
-    QString nk, ak;              // Ed_nk, Ed_ak as typed
+    NumberInput nk, ak;          // Ed_nk, Ed_ak
     QString channelCaption;      // Lab_kan as it stands: the caption of Ed_ak and Ed_nk
     bool kuTicked = false;       // ChB_KU, for the report
     int boardIndex = 0;          // CB_delta item, for the report's LV/KU board lines
@@ -33,9 +36,9 @@ struct HvInputs {
 // the distance between rod axes. A complete winding ends with the winding
 // report and the short-circuit check (state.short_circuit), which every
 // other run leaves empty. Lines are appended to `memo`; a failed check ends
-// the run after its line, a refused value with a CommandError; what was
-// written stays.
-void calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+// the run after its line (and is returned; None for a complete winding), a
+// refused value with a CommandError; what was written stays.
+DesignStop calculateHv(const HvInputs& in, const DesignState& design, Stage2State& state,
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

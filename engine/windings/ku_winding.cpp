@@ -57,7 +57,7 @@ constexpr double kUpperTolerance = 1.1;
 // I_ku = per-unit current × I_lv, in A.
 double kuCurrent_A(const KuInputs& in, const DesignState& design) {
     if (in.unbalanceItem == kTypedCurrentItem) {
-        return readRangedInput(QStringLiteral("Ed_In"), firstPointToComma(in.In), parseFloat) * design.I_lv;
+        return readRangedInput(rangedInputOf("Ed_In"), firstPointToComma(in.In), floatOf) * design.I_lv;
     }
     if (in.unbalanceItem < 0 || in.unbalanceItem >= static_cast<int>(kKuCurrentPerUnit.size())) {
         throw CommandError(texts::kRangeCheck);
@@ -79,7 +79,7 @@ bool mayProceed(const QString& material, Stage2State& state, Report& memo) {
     if (material != ku.ku_last_material) restart();
     ku.ku_last_material = material;
     if (!state.ku_wire_picked && state.ku_done) {
-        memo.add(QStringLiteral("Провод не выбран. Выберите провод для продолжения расчета"));
+        memo.line(QStringLiteral("Провод не выбран. Выберите провод для продолжения расчета"));
         return false;
     }
     return true;
@@ -92,10 +92,10 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
     KuState& ku = state.ku;
     state.turns.w_lv = roundCount(divide(1000 * design.U_lv_ph, kEmfPerTurnFactor * design.B_rod * design.rod_area));
     ku.w_ku = roundCount(state.turns.w_lv / kLvTurnsPerKuTurn);
-    memo.add(QStringLiteral("число витков в обмотке одной фазы KU ") + QString::number(ku.w_ku));
+    memo.line(QStringLiteral("число витков в обмотке одной фазы KU "), ku.w_ku);
 
     ku.last_I_ku = ku.I_ku;
-    memo.add(QStringLiteral("Ток в обмотке КУ, А ") + reportF3(ku.I_ku));
+    memo.line(QStringLiteral("Ток в обмотке КУ, А "), F3{ku.I_ku});
 
     const WindingMaterial kind = windingMaterial(material);
     for (const KuDensityRow& row : kKuDensity) {
@@ -103,10 +103,10 @@ void turnsAndSection(const QString& material, const DesignState& design, Stage2S
             state.lv.J_av = row.J_av;
         }
     }
-    memo.add(QStringLiteral("ориентировочная средняя плотность тока обмотки КУ А/мм2: ") + reportF3(state.lv.J_av));
+    memo.line(QStringLiteral("ориентировочная средняя плотность тока обмотки КУ А/мм2: "), F3{state.lv.J_av});
 
     ku.s_ku_est = divide(ku.I_ku, state.lv.J_av);
-    memo.add(QStringLiteral("Ориентировочное сечение провода КУ, мм2: ") + reportF3(ku.s_ku_est));
+    memo.line(QStringLiteral("Ориентировочное сечение провода КУ, мм2: "), F3{ku.s_ku_est});
     for (const KuMinimumSection& row : kKuMinimumSection) {
         if (row.material == kind && ku.s_ku_est < row.s_mm2) ku.s_ku_est = row.s_mm2;
     }
@@ -120,32 +120,32 @@ void layersAndTurnHeight(const KuInputs& in, const DesignState& design, Stage2St
     LvState& lv = state.lv;
     ku.n_layers_ku = readLayerCount(in.n_sl, in.layerCaption);
     ku.w_layer_ku = roundCount(divide(ku.w_ku, ku.n_layers_ku));
-    memo.add(QStringLiteral("число витков в одном слое обмотки КУ: ") + QString::number(ku.w_layer_ku));
+    memo.line(QStringLiteral("число витков в одном слое обмотки КУ: "), ku.w_layer_ku);
     lv.l_01 = readYokeDistance_m(in.l_01, effects);
-    memo.add(QStringLiteral("изоляционное расстояние от ярм, м: ") + reportF3(lv.l_01));
+    memo.line(QStringLiteral("изоляционное расстояние от ярм, м: "), F3{lv.l_01});
     lv.k_t = readLayingCoefficient(in.k_t, effects);
-    memo.add(QStringLiteral("к-т неплотности 1,015..1,03: ") + reportF3(lv.k_t));
+    memo.line(QStringLiteral("к-т неплотности 1,015..1,03: "), F3{lv.k_t});
     ku.h_turn_ku = divide(design.Lc_razm - 2 * lv.l_01, (ku.w_ku + 1) * lv.k_t);
-    memo.add(QStringLiteral("ориентировочный осевой размер витка КУ, м: ") + reportF3(ku.h_turn_ku));
+    memo.line(QStringLiteral("ориентировочный осевой размер витка КУ, м: "), F3{ku.h_turn_ku});
 }
 
 // First pass: a single strip within ±10 % of the estimated turn height and
 // section. Every match is listed; the later one in table order replaces the
 // earlier.
-bool searchSingleStrip(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchSingleStrip(const QString& material, Stage2State& state, const WireCatalogue& catalogue,
                        Report& memo) {
     KuState& ku = state.ku;
-    const QByteArray rect = rectShapeCode();
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, material, rect)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(material, rectShapeCode())) {
+        const WireRecord& record = *eligible;
         if (!withinInclusive(record.b, kLowerTolerance * 1000 * ku.h_turn_ku, kUpperTolerance * 1000 * ku.h_turn_ku)) {
             continue;
         }
         if (!withinInclusive(record.s, kLowerTolerance * ku.s_ku_est, kUpperTolerance * ku.s_ku_est)) continue;
         ku.n_par_ku = roundCount(divide(ku.s_ku_est, record.s));
         state.chosen_wire = record;
-        memo.add(QStringLiteral("Выбраный тип провода: ") + record.tip() + QStringLiteral(" ") + reportF3(record.s));
+        memo.line(
+            QStringLiteral("Выбраный тип провода: "), [&] { return record.tip(); }, QStringLiteral(" "), F3{record.s});
         found = true;
     }
     return found;
@@ -153,16 +153,16 @@ bool searchSingleStrip(const QString& material, Stage2State& state, const std::v
 
 // Second pass, the turn height aside: n = Round(s/s_strip) strips make
 // 0.9·s < n·s_strip <= s; the record whose total comes closest to s wins.
-bool searchParallelStrips(const QString& material, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchParallelStrips(const QString& material, Stage2State& state, const WireCatalogue& catalogue,
                           Report& memo) {
     KuState& ku = state.ku;
-    memo.add(QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
-                            "следующими проводниками:"));
-    const QByteArray rect = rectShapeCode();
+    memo.line(
+        QStringLiteral("Высота hв больше b выбранного проводника. Предлагаются параллельные сечения со "
+                       "следующими проводниками:"));
     double best_pct = 0;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, material, rect)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(material, rectShapeCode())) {
+        const WireRecord& record = *eligible;
         // Like every count, strips beyond what a turn count holds stop the command.
         const std::uint16_t strands = roundCount(divide(ku.s_ku_est, record.s));
         const double total = strands * record.s;
@@ -172,12 +172,14 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
         best_pct = pct;
         ku.n_par_ku = strands;
         state.chosen_wire = record;
-        memo.add(QStringLiteral("Выбраный тип провода обмотки КУ: ") + record.tip() + QStringLiteral(" ") +
-                 reportF3(record.s) + QStringLiteral("мм2 парал сечен a=") + QString::number(ku.n_par_ku) +
-                 QStringLiteral(" Соответствует на ") + reportF3(pct) + QStringLiteral("%"));
+        memo.line(
+            QStringLiteral("Выбраный тип провода обмотки КУ: "), [&] { return record.tip(); }, QStringLiteral(" "),
+            F3{record.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku, QStringLiteral(" Соответствует на "),
+            F3{pct}, QStringLiteral("%"));
         if (ku.n_par_ku > kStrandsWithoutWarning) {
-            memo.add(QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
-                                    "намотке плашмя и до 6, не более 8 на ребро!"));
+            memo.line(
+                QStringLiteral("Нежелательное число параллельных ветвей! Желательно до 4, не более 6 при "
+                               "намотке плашмя и до 6, не более 8 на ребро!"));
         }
         found = true;
     }
@@ -185,9 +187,10 @@ bool searchParallelStrips(const QString& material, Stage2State& state, const std
 }
 
 // The conductor, searched or (while the choice is manual)
-// the grid pick with the SE_a count. Returns false when the press ends here.
-bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
-                     Stage2Effects& effects) {
+// the grid pick with the SE_a count. Returns what ended the press, None when
+// it goes on.
+DesignStop chooseConductor(const KuInputs& in, Stage2State& state, const WireCatalogue& catalogue,
+                           Report& memo, Stage2Effects& effects) {
     KuState& ku = state.ku;
     state.ku_wire_found = false;
     ku.n_par_ku = 1;
@@ -205,25 +208,26 @@ bool chooseConductor(const KuInputs& in, Stage2State& state, const std::vector<W
             state.ku_manual_par = true;
             effects.parallelSpinEnabled = true;
             effects.catalogueControlsEnabled = true;
-            memo.add(QStringLiteral("Подходящий провод КУ не подобран!"));
+            memo.line(QStringLiteral("Подходящий провод КУ не подобран!"));
             state.ku_done = false;
-            return false;
+            return DesignStop::KuNoConductor;
         }
     }
     if (state.ku_manual_par) ku.n_par_ku = toCount16(in.parallelSpin);
 
     ku.ku_wire = state.chosen_wire;
-    memo.add(QStringLiteral("Окончательно выбраный тип провода обмотки КУ: ") + ku.ku_wire.tip() +
-             QStringLiteral(" ") + reportF3(ku.ku_wire.s) + QStringLiteral("мм2 парал сечен a=") +
-             QString::number(ku.n_par_ku));
+    memo.line(
+        QStringLiteral("Окончательно выбраный тип провода обмотки КУ: "), [&] { return ku.ku_wire.tip(); },
+        QStringLiteral(" "), F3{ku.ku_wire.s}, QStringLiteral("мм2 парал сечен a="), ku.n_par_ku);
     // The layout below needs the strip's sides; a round wire has none.
     if (!(ku.ku_wire.a > 0 && ku.ku_wire.b > 0)) {
-        memo.add(QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите "
-                                "расчет!"));
+        memo.line(
+            QStringLiteral("У проводника нет размеров a и b! Выберите прямоугольный проводник и повторите "
+                           "расчет!"));
         state.ku_manual_par = true;
-        return false;
+        return DesignStop::KuNotRectangular;
     }
-    return true;
+    return DesignStop::None;
 }
 
 // Turn height b and width n_par_ku·a in mm, winding height
@@ -233,24 +237,26 @@ bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stag
     KuState& ku = state.ku;
     const LvState& lv = state.lv;
     ku.h_turn_ku = ku.ku_wire.b;
-    memo.add(QStringLiteral("уточненная высота витка, мм: ") + reportF3(ku.h_turn_ku));
+    memo.line(QStringLiteral("уточненная высота витка, мм: "), F3{ku.h_turn_ku});
     ku.b_turn_ku = finite(ku.n_par_ku * ku.ku_wire.a);
-    memo.add(QStringLiteral("уточненная ширина витка, мм: ") + reportF3(ku.b_turn_ku));
+    memo.line(QStringLiteral("уточненная ширина витка, мм: "), F3{ku.b_turn_ku});
     ku.l_ku = finite((ku.w_layer_ku + 1) * ku.h_turn_ku * lv.k_t);
-    memo.add(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: ") + reportF3(ku.l_ku));
+    memo.line(QStringLiteral("высота цилиндра (осевой размер) обмотки НН l_ku, мм: "), F3{ku.l_ku});
 
     const double limit_mm = 1000 * design.Lc_razm - 2 * 1000 * lv.l_01;
+    state.fit.ku_room_mm = limit_mm;
     const bool fits = limit_mm >= ku.l_ku;
     if (fits) {
-        memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: ") +
-                 reportF3(limit_mm));
-        memo.add(QStringLiteral("Обмотка КУ по оси разместима"));
+        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm)-(2*l_01)), мм: "),
+                  F3{limit_mm});
+        memo.line(QStringLiteral("Обмотка КУ по оси разместима"));
         state.ku_manual_par = false;
     } else {
-        memo.add(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: ") +
-                 reportF3(limit_mm));
-        memo.add(QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в "
-                                "парал витков!"));
+        memo.line(QStringLiteral("разместимость обмотки КУ по оси стержня l_ku<=((Lc_razm*1000)-(2*l_01*1000)), мм: "),
+                  F3{limit_mm});
+        memo.line(
+            QStringLiteral("Обмотка КУ по оси НЕ разместима!!! Выберите другое сочетание сечения и к-в "
+                           "парал витков!"));
         state.ku_manual_par = true;
         state.ku_done = false;
     }
@@ -265,31 +271,33 @@ void radialBuildUp(const KuInputs& in, const DesignState& design, Stage2State& s
     KuState& ku = state.ku;
     LvState& lv = state.lv;
     ku.a_k_ku = readChannelWidth_mm(in.ak, in.channelCaption, effects);
-    memo.add(QStringLiteral("ширина канала, мм: ") + reportF3(ku.a_k_ku));
+    memo.line(QStringLiteral("ширина канала, мм: "), F3{ku.a_k_ku});
     ku.n_k_ku = readChannelCount(in.nk, in.channelCaption);
-    memo.add(QStringLiteral("число каналов охл: ") + reportF3(ku.n_k_ku));
+    memo.line(QStringLiteral("число каналов охл: "), F3{static_cast<double>(ku.n_k_ku)});
     lv.a_01 = readRodInsulation_mm(in.a_01);
-    memo.add(QStringLiteral("главная изоляция от стержня, мм: ") + reportF3(lv.a_01));
+    memo.line(QStringLiteral("главная изоляция от стержня, мм: "), F3{lv.a_01});
     const double delta_01 = boardInsulation_mm(in.boardIndex);
     ku.a_ku = finite((ku.n_layers_ku - 1) * delta_01 + ku.n_layers_ku * ku.b_turn_ku + ku.n_k_ku * ku.a_k_ku);
-    memo.add(QStringLiteral("найдем радиальный размер обмотки КУ, мм: ") + reportF3(ku.a_ku));
+    memo.line(QStringLiteral("найдем радиальный размер обмотки КУ, мм: "), F3{ku.a_ku});
     ku.D_ku_in = finite(2 * lv.a_01 + 1000 * design.D_rod);
-    memo.add(QStringLiteral("внутренний диаметр цилиндра КУ, мм: ") + reportF3(ku.D_ku_in));
+    memo.line(QStringLiteral("внутренний диаметр цилиндра КУ, мм: "), F3{ku.D_ku_in});
     ku.D_ku_out = finite(2 * ku.a_ku + ku.D_ku_in);
-    memo.add(QStringLiteral("наружный диаметр  цилиндра обмотки КУ, мм: ") + reportF3(ku.D_ku_out));
+    memo.line(QStringLiteral("наружный диаметр  цилиндра обмотки КУ, мм: "), F3{ku.D_ku_out});
 }
 
 }  // namespace
 
-void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
-                 const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateKu(const KuInputs& in, const DesignState& design, Stage2State& state,
+                       const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     state.ku.I_ku = kuCurrent_A(in, design);
-    if (!mayProceed(in.material, state, memo)) return;
+    if (!mayProceed(in.material, state, memo)) return DesignStop::KuRepeatWithoutPick;
     state.fit = {};  // the KU is laid afresh, and every winding round it
     memo.clear();
     turnsAndSection(in.material, design, state, memo);
     layersAndTurnHeight(in, design, state, memo, effects);
-    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
+    if (const DesignStop stop = chooseConductor(in, state, catalogue, memo, effects); stop != DesignStop::None) {
+        return stop;
+    }
     const bool fits = fitsOnRod(design, state, memo, effects);
     radialBuildUp(in, design, state, memo, effects);
     state.fit.ku_on_rod = fits;  // with its diameters, so the KU can be drawn
@@ -300,6 +308,7 @@ void calculateKu(const KuInputs& in, const DesignState& design, Stage2State& sta
     effects.catalogueControlsEnabled = true;
     effects.parallelSpinEnabled = true;
     effects.hideKuWindow = true;
+    return fits ? DesignStop::None : DesignStop::KuOffRod;
 }
 
 }  // namespace dravik

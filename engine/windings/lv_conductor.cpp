@@ -43,9 +43,12 @@ void setMaterialCoefficient(const QString& material, LvState& lv) {
     }
 }
 
-QString chosenWireLine(const WireRecord& record, int n_par) {
-    return QStringLiteral("The chosen type of wire LV: ") + record.tip() + QStringLiteral(" ") + reportF3(record.s) +
-           QStringLiteral("mm2 parallel wires a=") + QString::number(n_par);
+// "The chosen type of wire LV: <Tip> <s>mm2 parallel wires a=<n>", then `tail`.
+template <typename... Tail>
+void addChosenWireLine(Report& memo, const WireRecord& record, int n_par, const Tail&... tail) {
+    memo.line(
+        QStringLiteral("The chosen type of wire LV: "), [&] { return record.tip(); }, QLatin1Char(' '), F3{record.s},
+        QStringLiteral("mm2 parallel wires a="), n_par, tail...);
 }
 
 // Estimates: board insulation, e_t = U_lv_ph·1000 / w_eff (volts per turn),
@@ -55,48 +58,47 @@ void loadsAndEstimates(const LvInputs& in, const DesignState& design, Stage2Stat
                        Stage2Effects& effects) {
     LvState& lv = state.lv;
     lv.delta_01 = boardInsulation_mm(in.boardIndex);
-    memo.add(QStringLiteral("LV isolation from the magnetic rod, mm ") + reportF3(lv.delta_01));
+    memo.line(QStringLiteral("LV isolation from the magnetic rod, mm "), F3{lv.delta_01});
     setMaterialCoefficient(in.material, lv);
-    memo.add(QStringLiteral("Hands-material of magnet wire for aluminum 0,463 to copper 0,746: ") + reportF3(lv.k_mat));
-    memo.add(QStringLiteral("factor taking into account the power up to 630 kVA 0,95..0,99: ") + reportF3(k_d));
+    memo.line(QStringLiteral("Hands-material of magnet wire for aluminum 0,463 to copper 0,746: "), F3{lv.k_mat});
+    memo.line(QStringLiteral("factor taking into account the power up to 630 kVA 0,95..0,99: "), F3{k_d});
 
     lv.e_t = divide(design.U_lv_ph * 1000, effectiveLvTurns(state.turns.w_lv, design.scheme));
-    memo.add(QStringLiteral("EMF of one loop, V: ") + reportF3(lv.e_t));
+    memo.line(QStringLiteral("EMF of one loop, V: "), F3{lv.e_t});
     lv.J_av = divide(lv.k_mat * k_d * design.Pk_norm * lv.e_t, design.S_rated * kGapDiameterFactor * design.D_rod);
-    memo.add(QStringLiteral("Approximate average current density winding LV and HV, A/mm2: ") + reportF3(lv.J_av));
+    memo.line(QStringLiteral("Approximate average current density winding LV and HV, A/mm2: "), F3{lv.J_av});
     lv.s_est = divide(design.I_lv, lv.J_av);
-    memo.add(QStringLiteral("Tentative section of wire, mm2: ") + reportF3(lv.s_est));
+    memo.line(QStringLiteral("Tentative section of wire, mm2: "), F3{lv.s_est});
 
     lv.nlv = readLayerCount(in.n_sl, in.layerCaption);
-    memo.add(QStringLiteral("Number of layers of LV: ") + QString::number(lv.nlv));
+    memo.line(QStringLiteral("Number of layers of LV: "), lv.nlv);
     lv.w_layer = roundCount(divide(state.turns.w_lv, lv.nlv));
-    memo.add(QStringLiteral("The number of loop in one layer winding: ") + QString::number(lv.w_layer));
+    memo.line(QStringLiteral("The number of loop in one layer winding: "), lv.w_layer);
     lv.l_01 = readYokeDistance_m(in.l_01, effects);
-    memo.add(QStringLiteral("Insulation distance from the yoke, m: ") + reportF3(lv.l_01));
+    memo.line(QStringLiteral("Insulation distance from the yoke, m: "), F3{lv.l_01});
     lv.k_t = readLayingCoefficient(in.k_t, effects);
-    memo.add(QStringLiteral("Leakage rate 1,015..1,03: ") + reportF3(lv.k_t));
+    memo.line(QStringLiteral("Leakage rate 1,015..1,03: "), F3{lv.k_t});
     lv.h_turn = divide(design.Lc_razm - 2 * lv.l_01, (lv.w_layer + 1) * lv.k_t);
-    memo.add(QStringLiteral("The estimated size of the axial coil of wire, m: ") + reportF3(lv.h_turn));
+    memo.line(QStringLiteral("The estimated size of the axial coil of wire, m: "), F3{lv.h_turn});
 }
 
 // Single conductor: height within ±10 % of the estimated turn height and
 // section within ±10 % of s_est. Every match is listed and the later one
 // in table order replaces the earlier.
-bool searchSingleConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchSingleConductor(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo) {
-    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
     const double s_est = state.lv.s_est;
     const double h = state.lv.h_turn * 1000;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, in.material, shape)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(in.material, shapeCodeOfItem(in.shapeIndex))) {
+        const WireRecord& record = *eligible;
         if (!withinInclusive(record.b, kLowerTolerance * h, kUpperTolerance * h)) continue;
         if (!withinInclusive(record.s, kLowerTolerance * s_est, kUpperTolerance * s_est)) continue;
         const auto strands = strandsFor(s_est, record.s, kMaxStrands);
         if (!strands) continue;
         state.n_par = toParallelCount(*strands);
         state.chosen_wire = record;
-        memo.add(chosenWireLine(record, state.n_par));
+        addChosenWireLine(memo, record, state.n_par);
         found = true;
     }
     return found;
@@ -105,15 +107,14 @@ bool searchSingleConductor(const LvInputs& in, Stage2State& state, const std::ve
 // Parallel strands, the turn height aside: n = Round(s_est/s) strands of a
 // record make 0.9·s_est < n·s <= s_est; the record whose total comes
 // closest to s_est wins, the earlier one on a tie.
-bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue,
+bool searchParallelStrands(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
                            Report& memo) {
-    memo.add(QStringLiteral("Height h more selected conductor. The parallel section with the following conductors:"));
-    const QByteArray shape = shapeCodeOfItem(in.shapeIndex);
+    memo.line(QStringLiteral("Height h more selected conductor. The parallel section with the following conductors:"));
     const double s_est = state.lv.s_est;
     double best_pct = 0;
     bool found = false;
-    for (const WireRecord& record : catalogue) {
-        if (!isEligible(record, in.material, shape)) continue;
+    for (const WireRecord* eligible : catalogue.eligible(in.material, shapeCodeOfItem(in.shapeIndex))) {
+        const WireRecord& record = *eligible;
         const auto strands = strandsFor(s_est, record.s, kMaxStrands);
         if (!strands) continue;
         const double total = *strands * record.s;
@@ -123,9 +124,8 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
         best_pct = pct;
         state.n_par = toParallelCount(*strands);
         state.chosen_wire = record;
-        memo.add(chosenWireLine(record, state.n_par) + QStringLiteral(" corresponds to  ") + reportF3(pct) +
-                 QStringLiteral("%"));
-        if (state.n_par > kStrandsWithoutWarning) memo.add(tooManyStrandsLine());
+        addChosenWireLine(memo, record, state.n_par, QStringLiteral(" corresponds to  "), F3{pct}, QLatin1Char('%'));
+        if (state.n_par > kStrandsWithoutWarning) memo.line(tooManyStrandsLine());
         found = true;
     }
     return found;
@@ -133,9 +133,9 @@ bool searchParallelStrands(const LvInputs& in, Stage2State& state, const std::ve
 
 // The conductor. A grid pick makes the choice the user's; otherwise
 // the catalogue is searched and its controls opened for a manual choice.
-// Returns false when the press ends here.
-bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<WireRecord>& catalogue, Report& memo,
-                     Stage2Effects& effects) {
+// Returns what ended the press, None when it goes on.
+DesignStop chooseConductor(const LvInputs& in, Stage2State& state, const WireCatalogue& catalogue,
+                           Report& memo, Stage2Effects& effects) {
     state.wire_found = false;
     if (state.lv_wire_picked) {
         state.manual_par = true;
@@ -150,25 +150,26 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
         effects.shapeToRect = true;
         if (!state.wire_found) {
             state.manual_par = true;
-            memo.add(QStringLiteral("A suitable LV wire is not selected!"));
-            return false;
+            memo.line(QStringLiteral("A suitable LV wire is not selected!"));
+            return DesignStop::LvNoConductor;
         }
     }
     if (state.manual_par) state.n_par = toParallelCount(in.parallelSpin);
 
     LvState& lv = state.lv;
     lv.lv_wire = state.chosen_wire;
-    memo.add(QStringLiteral("The final selection of the type of wire LV winding: ") + lv.lv_wire.tip() +
-             QStringLiteral(" ") + reportF3(lv.lv_wire.s) + QStringLiteral("mm2 parallel wires a=") +
-             QString::number(state.n_par));
+    memo.line(
+        QStringLiteral("The final selection of the type of wire LV winding: "), [&] { return lv.lv_wire.tip(); },
+        QStringLiteral(" "), F3{lv.lv_wire.s}, QStringLiteral("mm2 parallel wires a="), state.n_par);
     // The layout below needs the strip's sides; a round wire has none.
     if (!(lv.lv_wire.a > 0 && lv.lv_wire.b > 0)) {
-        memo.add(QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat "
-                                "calculation!"));
+        memo.line(
+            QStringLiteral("The conductor has no size a or b! Select a rectangular conductor and repeat "
+                           "calculation!"));
         state.manual_par = true;
-        return false;
+        return DesignStop::LvNotRectangular;
     }
-    return true;
+    return DesignStop::None;
 }
 
 // Axial fit: turn height h = b and width n_par·a in mm, winding height
@@ -177,24 +178,26 @@ bool chooseConductor(const LvInputs& in, Stage2State& state, const std::vector<W
 bool fitsOnRod(const DesignState& design, Stage2State& state, Report& memo, Stage2Effects& effects) {
     LvState& lv = state.lv;
     lv.h_turn = lv.lv_wire.b;
-    memo.add(QStringLiteral("Refined height loop of wire, mm: ") + reportF3(lv.h_turn));
+    memo.line(QStringLiteral("Refined height loop of wire, mm: "), F3{lv.h_turn});
     lv.b_turn = finite(state.n_par * lv.lv_wire.a);
-    memo.add(QStringLiteral("The adjusted width coil, mm: ") + reportF3(lv.b_turn));
+    memo.line(QStringLiteral("The adjusted width coil, mm: "), F3{lv.b_turn});
     lv.l_lv = finite((lv.w_layer + 1) * lv.h_turn * lv.k_t);
-    memo.add(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: ") + reportF3(lv.l_lv));
+    memo.line(QStringLiteral("height of the cylinder (axial dimension) winding LV l_lv, mm: "), F3{lv.l_lv});
 
     const double room_mm = design.Lc_razm * 1000 - 2 * lv.l_01 * 1000;
-    memo.add(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: ") +
-             reportF3(room_mm));
+    state.fit.lv_room_mm = room_mm;
+    memo.line(QStringLiteral("LV winding placement on the rod axis l_lv<=((Lc_razm*1000)-(2*l_01*1000)), mm: "),
+              F3{room_mm});
     if (lv.l_lv > room_mm) {
         state.fit.lv_on_rod = false;
-        memo.add(QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
-                                "number of parallel wires of wire turns!"));
+        memo.line(
+            QStringLiteral("ОLV winding axis is not available! Select a different combination of size and "
+                           "number of parallel wires of wire turns!"));
         state.manual_par = true;
         effects.calculateHvEnabled = false;
         return false;
     }
-    memo.add(QStringLiteral("LV winding is placed on the axis"));
+    memo.line(QStringLiteral("LV winding is placed on the axis"));
     state.fit.lv_on_rod = true;
     state.manual_par = false;
     return true;
@@ -207,21 +210,21 @@ void radialBuildUp(const LvInputs& in, const DesignState& design, Stage2State& s
                    Stage2Effects& effects) {
     LvState& lv = state.lv;
     lv.a_k = readChannelWidth_mm(in.ak, in.channelCaption, effects);
-    memo.add(QStringLiteral("Channel width, mm: ") + reportF3(lv.a_k));
+    memo.line(QStringLiteral("Channel width, mm: "), F3{lv.a_k});
     lv.n_k = readChannelCount(in.nk, in.channelCaption);
-    memo.add(QStringLiteral("The number of cool. chan.: ") + reportF3(lv.n_k));
+    memo.line(QStringLiteral("The number of cool. chan.: "), F3{static_cast<double>(lv.n_k)});
     lv.a_01 = readRodInsulation_mm(in.a_01, effects);
-    memo.add(QStringLiteral("Main insulation separating the coil from the rod, mm: ") + reportF3(lv.a_01));
+    memo.line(QStringLiteral("Main insulation separating the coil from the rod, mm: "), F3{lv.a_01});
     lv.a_lv = finite(lv.nlv * lv.b_turn + (lv.nlv - 1) * lv.delta_01 + lv.n_k * lv.a_k);
-    memo.add(QStringLiteral("Find the radial dimension of the winding LV, mm: ") + reportF3(lv.a_lv));
+    memo.line(QStringLiteral("Find the radial dimension of the winding LV, mm: "), F3{lv.a_lv});
     if (in.kuTicked) {
         lv.D_lv_in = finite(2 * lv.delta_01 + state.ku.D_ku_out);
     } else {
         lv.D_lv_in = finite(2 * lv.a_01 + design.D_rod * 1000);
     }
-    memo.add(QStringLiteral("LV internal diameter of the cylinder, mm: ") + reportF3(lv.D_lv_in));
+    memo.line(QStringLiteral("LV internal diameter of the cylinder, mm: "), F3{lv.D_lv_in});
     lv.D_lv_out = finite(2 * lv.a_lv + lv.D_lv_in);
-    memo.add(QStringLiteral("Outer diameter of the cylinder winding LV, mm: ") + reportF3(lv.D_lv_out));
+    memo.line(QStringLiteral("Outer diameter of the cylinder winding LV, mm: "), F3{lv.D_lv_out});
 }
 
 }  // namespace
@@ -231,15 +234,18 @@ double boardInsulation_mm(int boardIndex) {
     return row.layers * row.thickness_mm;
 }
 
-void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
-                          const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects) {
+DesignStop calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
+                                const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects) {
     loadsAndEstimates(in, design, state, memo, effects);
-    if (!chooseConductor(in, state, catalogue, memo, effects)) return;
-    if (!fitsOnRod(design, state, memo, effects)) return;
+    if (const DesignStop stop = chooseConductor(in, state, catalogue, memo, effects); stop != DesignStop::None) {
+        return stop;
+    }
+    if (!fitsOnRod(design, state, memo, effects)) return DesignStop::LvOffRod;
     radialBuildUp(in, design, state, memo, effects);
     state.lv_done = true;
     effects.calculateHvEnabled = false;
     effects.calculateKuEnabled = false;
+    return DesignStop::None;
 }
 
 }  // namespace dravik

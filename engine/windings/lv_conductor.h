@@ -5,6 +5,7 @@
 #include "design/stage2_effects.h"
 #include "design/stage2_state.h"
 #include "design/wire_record.h"
+#include "windings/wire_catalogue.h"
 #include "windings/lv_calculation.h"
 
 #include <QString>
@@ -23,8 +24,9 @@ double boardInsulation_mm(int boardIndex);
 // Current density and section estimate, the conductor (the
 // catalogue search, or the grid pick and SE_a count while the parallel count
 // is manual), the axial fit on the rod and the radial build-up out to
-// D_lv_out. Sets `lv_done` when the winding fits.
-void calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
-                          const std::vector<WireRecord>& catalogue, Report& memo, Stage2Effects& effects);
+// D_lv_out. Sets `lv_done` when the winding fits; returns None then, else
+// what ended the press.
+DesignStop calculateLvConductor(const LvInputs& in, const DesignState& design, Stage2State& state,
+                                const WireCatalogue& catalogue, Report& memo, Stage2Effects& effects);
 
 }  // namespace dravik

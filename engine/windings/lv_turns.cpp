@@ -50,15 +50,15 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
         if (design.scheme == kSchemeYZn11) numerator = numerator * kZigzagTurnsFactor;
         turns.w_lv = roundTurns(divide(numerator, design.B_rod * kEmfPerTurnFactor * design.rod_area));
     }
-    memo.add(QStringLiteral("The number of loop in the winding of one phase LV ") + QString::number(turns.w_lv));
+    memo.line(QStringLiteral("The number of loop in the winding of one phase LV "), turns.w_lv);
 
     turns.U_hv_ph = hvPhaseVoltage_V(design);
-    memo.add(QStringLiteral("Higher winding phase voltage, V ") + reportF3(turns.U_hv_ph));
+    memo.line(QStringLiteral("Higher winding phase voltage, V "), F3{turns.U_hv_ph});
 
     if (!state.lv_done) {
         turns.w_hv = roundTurns(divide(turns.U_hv_ph, design.B_rod * kEmfPerTurnFactor * design.rod_area));
     }
-    memo.add(QStringLiteral("The number of loop in the winding of one phase HV ") + QString::number(turns.w_hv));
+    memo.line(QStringLiteral("The number of loop in the winding of one phase HV "), turns.w_hv);
 
     if (!state.lv_done) {
         turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
@@ -68,11 +68,11 @@ void principalTurns(DesignState& design, Stage2State& state, Report& memo) {
         turns.w_lv = turnsCount(w_lv);
         design.B_rod = turns.B_turns;
     }
-    memo.add(QStringLiteral("Induction after adjusting the number of loop, T ") + reportF3(design.B_rod));
+    memo.line(QStringLiteral("Induction after adjusting the number of loop, T "), F3{design.B_rod});
 
     // w_tap = Round(tap_step/100 · w_hv): HV turns of one tap step.
     turns.w_tap = toCount16(roundHalfEven(design.tap_step / 100 * turns.w_hv));
-    memo.add(QStringLiteral("Adjusting the number of loop at 2,5% HV ") + QString::number(turns.w_tap));
+    memo.line(QStringLiteral("Adjusting the number of loop at 2,5% HV "), turns.w_tap);
 }
 
 // The whole tap table, written again at every attempt: position p has
@@ -81,11 +81,10 @@ void listTapTurns(int tapCount, TurnsState& turns, Report& memo) {
     const int positions = 2 * tapCount + 1;
     for (int p = 1; p <= positions; ++p) {
         const int m = stepsAbovePrincipal(tapCount, p);
-        memo.add(QStringLiteral("A-") + QString::number(p) + QStringLiteral("=Whv+") + QString::number(m) + QStringLiteral("*Wр"));
+        memo.line(QStringLiteral("A-"), p, QStringLiteral("=Whv+"), m, QStringLiteral("*Wр"));
         const std::uint16_t tapTurns = turnsCount(std::int64_t{turns.w_hv} + std::int64_t{turns.w_tap} * m);
         turns.tap_turns[tapIndex(p)] = tapTurns;
-        memo.add(QString::number(turns.w_hv) + QStringLiteral("+") + QString::number(m) + QStringLiteral("*") + QString::number(turns.w_tap) +
-                 QStringLiteral("=") + QString::number(tapTurns));
+        memo.line(turns.w_hv, QStringLiteral("+"), m, QStringLiteral("*"), turns.w_tap, QStringLiteral("="), tapTurns);
     }
 }
 
@@ -94,12 +93,12 @@ void listTapTurns(int tapCount, TurnsState& turns, Report& memo) {
 // factor, and the turns per step from the principal turns.
 void correctHvTurns(int k, int m, double w_eff, const DesignState& design, TurnsState& turns, Report& memo) {
     const int i = tapIndex(k);
-    memo.add(QStringLiteral("loop ratio is out of range. We adjust the number of loop of HV winding"));
+    memo.line(QStringLiteral("loop ratio is out of range. We adjust the number of loop of HV winding"));
     turns.tap_turns[i] = roundTurns(w_eff * turns.k_u[i]);
     turns.w_hv = roundTurns(divide(turns.tap_turns[i], tapFactor(m, design.tap_step)));
-    memo.add(QStringLiteral("The number of loop in the winding of one phase HV after correction ") + QString::number(turns.w_hv));
+    memo.line(QStringLiteral("The number of loop in the winding of one phase HV after correction "), turns.w_hv);
     turns.w_tap = toCount16(roundHalfEven(turns.w_hv * design.tap_step / 100));
-    memo.add(QStringLiteral("adjusting the number of loop at 2.5% after adjusting for HV ") + QString::number(turns.w_tap));
+    memo.line(QStringLiteral("adjusting the number of loop at 2.5% after adjusting for HV "), turns.w_tap);
 }
 
 // One attempt at tap position k: U_tap = (1 + m·tap_step/100)·U_hv_ph,
@@ -111,19 +110,17 @@ void tryTapPosition(int k, int tapCount, DesignState& design, TurnsState& turns,
     const int i = tapIndex(k);
     const int m = stepsAbovePrincipal(tapCount, k);
     const double w_eff = effectiveLvTurns(turns.w_lv, design.scheme);
-    const QString position = QString::number(k);
 
     turns.U_tap[i] = tapFactor(m, design.tap_step) * turns.U_hv_ph;
-    memo.add(QStringLiteral("Higher voltage output at ") + position + QStringLiteral(",V ") + reportF3(turns.U_tap[i]));
+    memo.line(QStringLiteral("Higher voltage output at "), k, QStringLiteral(",V "), F3{turns.U_tap[i]});
     turns.k_u[i] = divide(turns.U_tap[i], design.U_lv_ph * 1000);
-    memo.add(QStringLiteral("Transformation ratio of the voltage output on ") + position + QStringLiteral(" ") +
-             reportF3(turns.k_u[i]));
+    memo.line(QStringLiteral("Transformation ratio of the voltage output on "), k, QStringLiteral(" "),
+              F3{turns.k_u[i]});
     turns.k_w[i] = divide(turns.tap_turns[i], w_eff);
-    memo.add(QStringLiteral("Transformation ratio in the number of loop on ") + position + QStringLiteral(" ") +
-             reportF3(turns.k_w[i]));
+    memo.line(QStringLiteral("Transformation ratio in the number of loop on "), k, QStringLiteral(" "),
+              F3{turns.k_w[i]});
     turns.dk[i] = divide(turns.k_u[i] - turns.k_w[i], turns.k_u[i]) * 100;
-    memo.add(QStringLiteral("Discrepancy loop ratio on the ") + position + QStringLiteral("output ") +
-             reportF3(turns.dk[i]));
+    memo.line(QStringLiteral("Discrepancy loop ratio on the "), k, QStringLiteral("output "), F3{turns.dk[i]});
 
     if (turns.dk[i] > kRatioTolerance_pct) {
         correctHvTurns(k, m, w_eff, design, turns, memo);
@@ -144,8 +141,8 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
             tryTapPosition(k, tapCount, design, turns, memo);
         }
         if (!design.found) {
-            memo.add(QStringLiteral("An accurate correction of the number of loop of the adjusting winding ") +
-                     QString::number(k) + QStringLiteral(" HV winding fails"));
+            memo.line(QStringLiteral("An accurate correction of the number of loop of the adjusting winding "), k,
+                      QStringLiteral(" HV winding fails"));
         }
     }
 }
@@ -155,14 +152,15 @@ void adjustTapRatios(int tapCount, DesignState& design, TurnsState& turns, Repor
 void finalInduction(DesignState& design, Stage2State& state, Report& memo) {
     TurnsState& turns = state.turns;
     if (!state.lv_done) turns.B_turns = divide(turns.U_hv_ph, turns.w_hv * kEmfPerTurnFactor * design.rod_area);
-    memo.add(QStringLiteral("Induction-check the results of the calculation of the number of loop, T ") +
-             reportF3(turns.B_turns));
+    memo.line(QStringLiteral("Induction-check the results of the calculation of the number of loop, T "),
+              F3{turns.B_turns});
     if (kInductionLow * design.B_rod > turns.B_turns || turns.B_turns > kInductionHigh * design.B_rod) {
-        memo.add(QStringLiteral("An accurate correction of the number of loop of HV fails due to the failure to "
-                                "provide the final winding induction"));
+        memo.line(
+            QStringLiteral("An accurate correction of the number of loop of HV fails due to the failure to "
+                           "provide the final winding induction"));
     }
     if (!state.lv_done) design.B_rod = turns.B_turns;
-    memo.add(QStringLiteral("Induction final after adjusting the number of loop, T ") + reportF3(design.B_rod));
+    memo.line(QStringLiteral("Induction final after adjusting the number of loop, T "), F3{design.B_rod});
 }
 
 }  // namespace

@@ -124,8 +124,6 @@ WindingLossFigures windingLosses(const LossWinding& winding, const WindingMetal&
     return figures;
 }
 
-// Deviation of a figure from the standard's value, in %.
-double deviationPct(double value, double norm) { return divide(value - norm, norm) * 100; }
 
 // Load losses Pk = kd_LV·P_LV + kd_HV·P_HV + Pt (W) with the tank and frame
 // losses Pt = 10·0.01·S (S in kVA), and their deviation from the standard.
@@ -180,12 +178,15 @@ void requirePlausibleLines(const ShortCircuitFigures& f) {
     }
 }
 
-// The standard allows the load losses up to 10 % above its value and the
-// short-circuit voltage within 10 % either way.
 constexpr double kPkToleranceAbovePct = 10;
 constexpr double kUkTolerancePct = 10;
 
 }  // namespace
+
+double deviationPct(double value, double norm) { return divide(value - norm, norm) * 100; }
+
+bool lossesMeetStandard(const ShortCircuitFigures& f) { return f.dPk <= kPkToleranceAbovePct; }
+bool voltageMeetsStandard(const ShortCircuitFigures& f) { return std::fabs(f.duk) <= kUkTolerancePct; }
 
 ShortCircuitFigures computeShortCircuit(const DesignState& design, const Stage2State& state, int materialIndex) {
     const WindingMetal& metal = windingMetal(materialIndex);
@@ -210,14 +211,14 @@ QStringList shortCircuitLines(const ShortCircuitFigures& f) {
         QStringLiteral("Short-circuit losses Pk, W: ") + formatF3(f.Pk),
         QStringLiteral("Deviation from the standard Pk=") + formatF3(f.Pk_norm) + QStringLiteral(" W, %: ") +
             formatF3(f.dPk),
-        f.dPk <= kPkToleranceAbovePct ? QStringLiteral("Pk meets the standard (at most +10 %)")
+        lossesMeetStandard(f) ? QStringLiteral("Pk meets the standard (at most +10 %)")
                                       : QStringLiteral("Pk exceeds the standard by more than 10 %"),
         QStringLiteral("Active component ua, %: ") + formatF3(f.ua),
         QStringLiteral("Reactive component ur, %: ") + formatF3(f.ur),
         QStringLiteral("Short-circuit voltage uk, %: ") + formatF3(f.uk),
         QStringLiteral("Deviation from the standard uk=") + formatF3(f.uk_norm) + QStringLiteral(" %, %: ") +
             formatF3(f.duk),
-        std::fabs(f.duk) <= kUkTolerancePct ? QStringLiteral("uk meets the standard (within ±10 %)")
+        voltageMeetsStandard(f) ? QStringLiteral("uk meets the standard (within ±10 %)")
                                             : QStringLiteral("uk is outside the standard (±10 %)"),
     };
 }

@@ -21,6 +21,14 @@ namespace dravik {
 // is not finite stops with the guard's CommandError. Formats nothing.
 ShortCircuitFigures computeShortCircuit(const DesignState& design, const Stage2State& state, int materialIndex);
 
+// Deviation of a figure from the standard's value, in %: (value − norm) / norm · 100.
+double deviationPct(double value, double norm);
+
+// The standard allows the load losses up to 10 % above its value and the
+// short-circuit voltage within 10 % either way.
+bool lossesMeetStandard(const ShortCircuitFigures& figures);
+bool voltageMeetsStandard(const ShortCircuitFigures& figures);
+
 // The lines of the check as the Stage II window shows them.
 QStringList shortCircuitLines(const ShortCircuitFigures& figures);
 

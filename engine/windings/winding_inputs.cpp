@@ -2,46 +2,49 @@
 
 #include "common/command_error.h"
 #include "common/guards.h"
-#include "common/number_text.h"
 #include "common/runtime_texts.h"
 #include "design/input_ranges.h"
 
 namespace dravik {
+namespace {
 
-std::uint16_t readLayerCount(const QString& typed, const QString& labelText) {
-    const auto atLeastOne = [](const QString& text) {
-        const int layers = parseInt(text);
-        if (layers < 1) throw CommandError(texts::kLayersAtLeastOne);
-        return layers;
-    };
-    return toCount16(readRangedInput(QStringLiteral("Ed_n_sl"), typed, atLeastOne, labelText));
+void requireAtLeastOneLayer(int layers) {
+    if (layers < 1) throw CommandError(texts::kLayersAtLeastOne);
 }
 
-double readYokeDistance_m(const QString& typed, Stage2Effects& effects) {
-    return readRangedInput(QStringLiteral("Ed_l_01"), pointAsComma(typed, effects.l_01Text), parseFloat) / 1000;
+void requirePositiveLayingCoefficient(double k_t) {
+    if (!(k_t > 0)) throw CommandError(texts::kLayingCoefficient);
 }
 
-double readLayingCoefficient(const QString& typed, Stage2Effects& effects) {
-    const auto aboveZero = [](const QString& text) {
-        const double k_t = parseFloat(text);
-        if (!(k_t > 0)) throw CommandError(texts::kLayingCoefficient);
-        return k_t;
-    };
-    return readRangedInput(QStringLiteral("Edi_K_t_nepl"), pointAsComma(typed, effects.k_tText), aboveZero);
+}  // namespace
+
+std::uint16_t readLayerCount(const NumberInput& input, const QString& labelText) {
+    return toCount16(readRangedInput(rangedInputOf("Ed_n_sl"), input, integerOf, requireAtLeastOneLayer, labelText));
 }
 
-double readChannelWidth_mm(const QString& typed, const QString& labelText, Stage2Effects& effects) {
-    return readRangedInput(QStringLiteral("Ed_ak"), pointAsComma(typed, effects.akText), parseFloat, labelText);
+double readYokeDistance_m(const NumberInput& input, Stage2Effects& effects) {
+    return readRangedInput(rangedInputOf("Ed_l_01"), pointAsComma(input, effects.l_01Text), floatOf) / 1000;
 }
 
-std::uint16_t readChannelCount(const QString& typed, const QString& labelText) {
-    return toCount16(readRangedInput(QStringLiteral("Ed_nk"), typed, parseInt, labelText));
+double readLayingCoefficient(const NumberInput& input, Stage2Effects& effects) {
+    return readRangedInput(rangedInputOf("Edi_K_t_nepl"), pointAsComma(input, effects.k_tText), floatOf,
+                           requirePositiveLayingCoefficient);
 }
 
-int readRodInsulation_mm(const QString& typed) { return readRangedInput(QStringLiteral("Ed_a_01"), typed, parseInt); }
+double readChannelWidth_mm(const NumberInput& input, const QString& labelText, Stage2Effects& effects) {
+    return readRangedInput(rangedInputOf("Ed_ak"), pointAsComma(input, effects.akText), floatOf, nullptr, labelText);
+}
 
-int readRodInsulation_mm(const QString& typed, Stage2Effects& effects) {
-    return readRodInsulation_mm(pointAsComma(typed, effects.a_01Text));
+std::uint16_t readChannelCount(const NumberInput& input, const QString& labelText) {
+    return toCount16(readRangedInput(rangedInputOf("Ed_nk"), input, integerOf, nullptr, labelText));
+}
+
+int readRodInsulation_mm(const NumberInput& input) {
+    return readRangedInput(rangedInputOf("Ed_a_01"), input, integerOf);
+}
+
+int readRodInsulation_mm(const NumberInput& input, Stage2Effects& effects) {
+    return readRodInsulation_mm(pointAsComma(input, effects.a_01Text));
 }
 
 }  // namespace dravik

@@ -28,15 +28,18 @@ constexpr std::array<ConductorMaterial, 2> kConductorMaterials{{
 // tan 60° as the zigzag split has always taken it, a little below √3.
 constexpr double kSqrt3AsTaken = 1.7320508;
 
-QString shortConductor(const QString& prefix, const WireRecord& wire) {
-    return prefix + wire.tip() + QLatin1Char(' ') + reportF3(wire.s);
+// "<prefix><Tip> <s>".
+void addShortConductor(Report& memo, const QString& prefix, const WireRecord& wire) {
+    memo.line(
+        prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s});
 }
 
 // "<prefix><Tip> <s>x<n>x(<a>x<b>)/(<a+2δ>x<b+2δ>)": bare and insulated sides.
-QString rectangularConductor(const QString& prefix, const WireRecord& wire, int strands) {
-    return shortConductor(prefix, wire) + QLatin1Char('x') + QString::number(strands) + QStringLiteral("x(") +
-           reportF3(wire.a) + QLatin1Char('x') + reportF3(wire.b) + QStringLiteral(")/(") +
-           reportF3(wire.a + wire.delta2) + QLatin1Char('x') + reportF3(wire.b + wire.delta2) + QLatin1Char(')');
+void addRectangularConductor(Report& memo, const QString& prefix, const WireRecord& wire, int strands) {
+    memo.line(
+        prefix, [&] { return wire.tip(); }, QLatin1Char(' '), F3{wire.s}, QLatin1Char('x'), strands,
+        QStringLiteral("x("), F3{wire.a}, QLatin1Char('x'), F3{wire.b}, QStringLiteral(")/("), F3{wire.a + wire.delta2},
+        QLatin1Char('x'), F3{wire.b + wire.delta2}, QLatin1Char(')'));
 }
 
 // Conductor mass of a winding, all three phases (kg):
@@ -46,31 +49,31 @@ QString rectangularConductor(const QString& prefix, const WireRecord& wire, int 
 void addConductorMass(const QString& material, double D_out, double D_in, int w, int n, double s, double& mass,
                       Report& memo) {
     for (const ConductorMaterial& entry : kConductorMaterials) {
-        if (material != QString::fromUtf16(entry.name)) continue;
+        if (material != QStringView(entry.name)) continue;
         mass = finite((D_out + D_in) / 2 / 1000 * w * n * s / 1000000 * entry.k);
-        memo.add(QString::fromUtf16(entry.weightLabel) + reportF1(mass));
+        memo.line(entry.weightLabel, F1{mass});
     }
 }
 
 void writeKuSection(const WindingReportInputs& in, Stage2State& state, Report& memo) {
     const KuState& ku = state.ku;
-    memo.add(QStringLiteral("Compensating winding device (KU):"));
-    memo.add(QStringLiteral("Number of loop of winding KU:") + QString::number(ku.w_ku));
-    memo.add(QStringLiteral("Number of coils KU: ") + QString::number(ku.n_k_ku + 1));
-    memo.add(QStringLiteral("The number of layers KU: ") + QString::number(ku.n_layers_ku));
-    memo.add(QStringLiteral("In ") + QString::number(ku.n_layers_ku) + QStringLiteral(" layers of the number of loop is: ") +
-             QString::number(ku.w_layer_ku));
-    memo.add(QStringLiteral("Parallel wires:") + QString::number(ku.n_par_ku));
-    memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), ku.ku_wire, ku.n_par_ku));
+    memo.line(QStringLiteral("Compensating winding device (KU):"));
+    memo.line(QStringLiteral("Number of loop of winding KU:"), ku.w_ku);
+    memo.line(QStringLiteral("Number of coils KU: "), ku.n_k_ku + 1);
+    memo.line(QStringLiteral("The number of layers KU: "), ku.n_layers_ku);
+    memo.line(QStringLiteral("In "), ku.n_layers_ku, QStringLiteral(" layers of the number of loop is: "),
+              ku.w_layer_ku);
+    memo.line(QStringLiteral("Parallel wires:"), ku.n_par_ku);
+    addRectangularConductor(memo, QStringLiteral("Type and size of wire: "), ku.ku_wire, ku.n_par_ku);
     addConductorMass(in.material, ku.D_ku_out, ku.D_ku_in, ku.w_ku, ku.n_par_ku, ku.ku_wire.s, state.report.m_ku,
                      memo);
-    memo.add(QStringLiteral("Axial dimension of the winding KU, mm ") + reportF1(ku.l_ku));
-    memo.add(QStringLiteral("The inner diameter of the coil KU, mm ") + reportF1(ku.D_ku_in));
-    memo.add(QStringLiteral("The outer diameter of the coil KU, mm ") + reportF1(ku.D_ku_out));
+    memo.line(QStringLiteral("Axial dimension of the winding KU, mm "), F1{ku.l_ku});
+    memo.line(QStringLiteral("The inner diameter of the coil KU, mm "), F1{ku.D_ku_in});
+    memo.line(QStringLiteral("The outer diameter of the coil KU, mm "), F1{ku.D_ku_out});
     if (ku.n_layers_ku > 1) {
         const BoardRow& board = boardRow(in.boardIndex);
-        memo.add(QStringLiteral("Insulation between coil layers KU: electric board ") + QString::number(board.layers) +
-                 QStringLiteral(" in the layer (s) on ") + reportF3(board.thickness_mm) + QStringLiteral(" mm"));
+        memo.line(QStringLiteral("Insulation between coil layers KU: electric board "), board.layers,
+                  QStringLiteral(" in the layer (s) on "), F3{board.thickness_mm}, QStringLiteral(" mm"));
     }
 }
 
@@ -81,44 +84,41 @@ void writeZigzagSplit(Stage2State& state, Report& memo) {
     const double tanBeta = std::tan(state.beta);
     const std::uint16_t w_lv = state.turns.w_lv;
     state.report.w_z1 = roundCount(divide(2 * tanBeta, tanBeta + kSqrt3AsTaken) * w_lv);
-    memo.add(QStringLiteral("Number of winding loop I: ") + QString::number(state.report.w_z1));
+    memo.line(QStringLiteral("Number of winding loop I: "), state.report.w_z1);
     state.report.w_z2 = toCount16(std::int64_t{w_lv} - state.report.w_z1);
-    memo.add(QStringLiteral("Number of winding loop II: ") + QString::number(state.report.w_z2));
+    memo.line(QStringLiteral("Number of winding loop II: "), state.report.w_z2);
 }
 
 void writeLvSection(const WindingReportInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     const LvState& lv = state.lv;
     const std::uint16_t w_lv = state.turns.w_lv;
-    memo.add(QStringLiteral("Winding the lower voltage (LV):"));
-    memo.add(QStringLiteral("HH voltage, kV: ") + reportF1(design.U_lv));
-    memo.add(QStringLiteral("Number of loop of winding LV:") + QString::number(w_lv));
+    memo.line(QStringLiteral("Winding the lower voltage (LV):"));
+    memo.line(QStringLiteral("HH voltage, kV: "), F1{design.U_lv});
+    memo.line(QStringLiteral("Number of loop of winding LV:"), w_lv);
     if (design.scheme == kSchemeYZn11) writeZigzagSplit(state, memo);
-    memo.add(QStringLiteral("Number of coils LV: ") + QString::number(lv.n_k + 1));
-    memo.add(QStringLiteral("Number of layers LV: ") + QString::number(lv.nlv));
-    memo.add(QStringLiteral("In ") + QString::number(lv.nlv) + QStringLiteral(" layers of the number of loop is: ") +
-             QString::number(lv.w_layer));
-    memo.add(QStringLiteral("Parallel wires:") + QString::number(state.n_par));
-    memo.add(rectangularConductor(QStringLiteral("Type and size of wire: "), lv.lv_wire, state.n_par));
+    memo.line(QStringLiteral("Number of coils LV: "), lv.n_k + 1);
+    memo.line(QStringLiteral("Number of layers LV: "), lv.nlv);
+    memo.line(QStringLiteral("In "), lv.nlv, QStringLiteral(" layers of the number of loop is: "), lv.w_layer);
+    memo.line(QStringLiteral("Parallel wires:"), state.n_par);
+    addRectangularConductor(memo, QStringLiteral("Type and size of wire: "), lv.lv_wire, state.n_par);
     addConductorMass(in.material, lv.D_lv_out, lv.D_lv_in, w_lv, state.n_par, lv.lv_wire.s, state.report.m_lv, memo);
-    memo.add(QStringLiteral("Axial dimension of the winding LV, mm ") + reportF1(lv.l_lv));
-    memo.add(QStringLiteral("The inner diameter of the coil LV, mm ") + reportF1(lv.D_lv_in));
-    memo.add(QStringLiteral("The outer diameter of the coil LV, mm ") + reportF1(lv.D_lv_out));
+    memo.line(QStringLiteral("Axial dimension of the winding LV, mm "), F1{lv.l_lv});
+    memo.line(QStringLiteral("The inner diameter of the coil LV, mm "), F1{lv.D_lv_in});
+    memo.line(QStringLiteral("The outer diameter of the coil LV, mm "), F1{lv.D_lv_out});
     const BoardRow& board = boardRow(in.boardIndex);
-    memo.add(QStringLiteral("Insulation between winding layers LV: ") + QString::number(board.layers) + QStringLiteral("слоев ") +
-             reportF3(board.thickness_mm) + QStringLiteral(" mm"));
+    memo.line(QStringLiteral("Insulation between winding layers LV: "), board.layers, QStringLiteral("слоев "),
+              F3{board.thickness_mm}, QStringLiteral(" mm"));
 }
 
 void writeHvLayers(const HvState& hv, Report& memo) {
     if (hv.r_extra >= 1) {
         const std::int64_t fuller = truncate(hv.r_extra);
-        memo.add(QStringLiteral("In ") + QString::number(hv.n_layers_hv - fuller) +
-                 QStringLiteral(" layers of the number of loop: ") + QString::number(hv.w_layer_hv));
-        memo.add(QStringLiteral("In ") + QString::number(fuller) + QStringLiteral(" layers of the number of loop: ") +
-                 QString::number(hv.w_layer_hv + 1));
+        memo.line(QStringLiteral("In "), hv.n_layers_hv - fuller, QStringLiteral(" layers of the number of loop: "),
+                  hv.w_layer_hv);
+        memo.line(QStringLiteral("In "), fuller, QStringLiteral(" layers of the number of loop: "), hv.w_layer_hv + 1);
         return;
     }
-    memo.add(QStringLiteral("В ") + QString::number(hv.n_layers_hv) + QStringLiteral(" layers of the number of loop: ") +
-             QString::number(hv.w_layer_hv));
+    memo.line(QStringLiteral("В "), hv.n_layers_hv, QStringLiteral(" layers of the number of loop: "), hv.w_layer_hv);
 }
 
 // Turns between the line terminal and tap terminal p: position 1 is the
@@ -131,47 +131,48 @@ void writeTapTurns(const DesignState& design, Stage2State& state, Report& memo) 
     }
     for (int p = 1; p <= positions; ++p) {
         const int k = design.tap_count + 1 - p;
-        memo.add(QStringLiteral("A-") + QString::number(p) + QStringLiteral("=Wвн+") + QString::number(k) + QStringLiteral("*Wр"));
+        memo.line(QStringLiteral("A-"), p, QStringLiteral("=Wвн+"), k, QStringLiteral("*Wр"));
         const std::uint16_t tapTurns = toCount16(std::int64_t{turns.w_hv} + std::int64_t{turns.w_tap} * k);
         turns.tap_turns[static_cast<std::size_t>(p - 1)] = tapTurns;
-        memo.add(QString::number(turns.w_hv) + QLatin1Char('+') + QString::number(k) + QLatin1Char('*') + QString::number(turns.w_tap) +
-                 QLatin1Char('=') + QString::number(tapTurns));
+        memo.line(turns.w_hv, QLatin1Char('+'), k, QLatin1Char('*'), turns.w_tap, QLatin1Char('='), tapTurns);
     }
 }
 
 void writeHvSection(const WindingReportInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
     const HvState& hv = state.hv;
-    memo.add(QStringLiteral("Winding high-voltage (HV):"));
-    memo.add(QStringLiteral("Voltage HV, kV: ") + reportF1(design.U_hv));
-    memo.add(QStringLiteral("Number of loop of HV winding:") + QString::number(state.turns.w_hv));
-    memo.add(QStringLiteral("Number of coils HV: ") + QString::number(hv.n_k_hv + 1));
-    memo.add(QStringLiteral("The number of layers HV: ") + QString::number(hv.n_layers_hv));
+    memo.line(QStringLiteral("Winding high-voltage (HV):"));
+    memo.line(QStringLiteral("Voltage HV, kV: "), F1{design.U_hv});
+    memo.line(QStringLiteral("Number of loop of HV winding:"), state.turns.w_hv);
+    memo.line(QStringLiteral("Number of coils HV: "), hv.n_k_hv + 1);
+    memo.line(QStringLiteral("The number of layers HV: "), hv.n_layers_hv);
     writeHvLayers(hv, memo);
-    memo.add(QStringLiteral("Parallel wires:") + QString::number(hv.n_par_hv));
+    memo.line(QStringLiteral("Parallel wires:"), hv.n_par_hv);
     const QString prefix = QStringLiteral("Type and size of the wires: ");
-    memo.add(hv.hv_wire.isRound() ? shortConductor(prefix, hv.hv_wire)
-                                  : rectangularConductor(prefix, hv.hv_wire, hv.n_par_hv));
+    if (hv.hv_wire.isRound()) {
+        addShortConductor(memo, prefix, hv.hv_wire);
+    } else {
+        addRectangularConductor(memo, prefix, hv.hv_wire, hv.n_par_hv);
+    }
     addConductorMass(in.material, hv.D2od, hv.D_hv_in, state.turns.w_hv, hv.n_par_hv, hv.hv_wire.s, state.report.m_hv,
                      memo);
-    memo.add(QStringLiteral("Axial dimension of the HV winding, mm ") + reportF1(hv.l_hv));
-    memo.add(QStringLiteral("The inner diameter of the coil HV, mm ") + reportF1(hv.D_hv_in));
-    memo.add(QStringLiteral("The outer diameter of the coil HV, mm ") + reportF1(hv.D2od));
-    memo.add(QStringLiteral("Insulation between the layers of HV winding: electric board ") +
-             QString::number(roundHalfEven(hv.n_il)) + QStringLiteral(" слоев ") + reportF1(hv.delta_il) +
-             QStringLiteral(" mm"));
-    memo.add(QStringLiteral("The number of loop between terminals HV winding:"));
+    memo.line(QStringLiteral("Axial dimension of the HV winding, mm "), F1{hv.l_hv});
+    memo.line(QStringLiteral("The inner diameter of the coil HV, mm "), F1{hv.D_hv_in});
+    memo.line(QStringLiteral("The outer diameter of the coil HV, mm "), F1{hv.D2od});
+    memo.line(QStringLiteral("Insulation between the layers of HV winding: electric board "), roundHalfEven(hv.n_il),
+              QStringLiteral(" слоев "), F1{hv.delta_il}, QStringLiteral(" mm"));
+    memo.line(QStringLiteral("The number of loop between terminals HV winding:"));
     writeTapTurns(design, state, memo);
 }
 
 }  // namespace
 
 void writeWindingReport(const WindingReportInputs& in, const DesignState& design, Stage2State& state, Report& memo) {
-    memo.add(QStringLiteral(" "));
-    memo.add(QStringLiteral("Terms of Reference for the winding:"));
+    memo.line(QStringLiteral(" "));
+    memo.line(QStringLiteral("Terms of Reference for the winding:"));
     if (in.kuTicked) writeKuSection(in, state, memo);
-    memo.add(QStringLiteral(" "));
+    memo.line(QStringLiteral(" "));
     writeLvSection(in, design, state, memo);
-    memo.add(QStringLiteral(" "));
+    memo.line(QStringLiteral(" "));
     writeHvSection(in, design, state, memo);
 }
 

@@ -1,3 +1,4 @@
+#include "gui/expected_memo.h"
 #include "gui/script_session.h"
 
 #include <QFile>
@@ -18,17 +19,6 @@
 // The comments give a few of the figures by hand as well.
 namespace dravik::test {
 namespace {
-
-QStringList expectedMemo(const char* name) {
-    QFile file(QStringLiteral(DRAVIK_DESIGN_EXPECTED_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
-        return {};
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
 
 QStringList runDesign(const char* script) {
     ScriptSession session;  // an empty folder: the shipped wire range

@@ -51,10 +51,10 @@ namespace {
 using test::RangeCase;
 
 // The field of `in` behind `control`.
-QString& fieldOf(MagneticInputs& in, const QString& control) {
+NumberInput& fieldOf(MagneticInputs& in, const QString& control) {
     struct Named {
         const char* control;
-        QString MagneticInputs::*text;
+        NumberInput MagneticInputs::*text;
     };
     static const Named kFields[] = {
         {"Ed_C", &MagneticInputs::C},       {"Ed_Lc", &MagneticInputs::Lc},     {"Ed_Cok", &MagneticInputs::Cok},
@@ -64,7 +64,7 @@ QString& fieldOf(MagneticInputs& in, const QString& control) {
     for (const Named& field : kFields) {
         if (control == QLatin1String(field.control)) return in.*field.text;
     }
-    const auto packet = [&](const char* prefix, std::array<QString, 8>& packets) -> QString* {
+    const auto packet = [&](const char* prefix, std::array<NumberInput, 8>& packets) -> NumberInput* {
         const QString p = QLatin1String(prefix);
         if (!control.startsWith(p)) return nullptr;
         bool ok = false;
@@ -72,7 +72,7 @@ QString& fieldOf(MagneticInputs& in, const QString& control) {
         return ok ? &packets[static_cast<size_t>(number - 1)] : nullptr;
     };
     for (auto [prefix, packets] : {std::pair{"Ed_A", &in.A}, {"Ed_a_", &in.a}, {"Ed_B", &in.B}, {"Ed_b_", &in.b}}) {
-        if (QString* text = packet(prefix, *packets)) return *text;
+        if (NumberInput* text = packet(prefix, *packets)) return *text;
     }
     throw std::logic_error("no such field " + control.toStdString());
 }

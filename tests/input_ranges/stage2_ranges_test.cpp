@@ -48,7 +48,7 @@ namespace {
 
 // The text field of a winding's inputs behind `control`.
 template <typename Inputs>
-QString& fieldOf(Inputs& in, const std::string& control) {
+NumberInput& fieldOf(Inputs& in, const std::string& control) {
     if (control == "Ed_n_sl") return in.n_sl;
     if (control == "Ed_l_01") return in.l_01;
     if (control == "Edi_K_t_nepl") return in.k_t;
@@ -97,8 +97,9 @@ protected:
         in.layerCaption = QString::fromStdString(test::kKuLayers) + QLatin1Char(':');
         in.channelCaption = QString::fromStdString(test::kKuChannels) + QLatin1Char(':');
         fieldOf(in, GetParam().control) = QString::fromStdString(typed);
+        const std::vector<WireRecord> catalogue{test::rectWire("APB 2,24x17", 2.24, 17, 37.6)};
         return test::press([&](Report& memo, Stage2Effects& effects) {
-            calculateKu(in, design, state, {test::rectWire("APB 2,24x17", 2.24, 17, 37.6)}, memo, effects);
+            calculateKu(in, design, state, catalogue, memo, effects);
         });
     }
 };

@@ -39,7 +39,7 @@ DesignState linearCore(double B_rod_T, double P0_norm_W) {
 
 class InductionSearchTest : public testing::Test {
 protected:
-    bool search(DesignState& state) { return searchInduction(steel_, state, report_); }
+    DesignStop search(DesignState& state) { return searchInduction(steel_, state, report_); }
 
     SteelEntry steel_ = test::linearSteel();
     Report report_;
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(InductionSearchTest, LossesInBandAtOnceTakeOnePass) {
     DesignState s = linearCore(1.5, 150);  // P0 = 150 W, the lower end of the band
-    EXPECT_TRUE(search(s));
+    EXPECT_EQ(search(s), DesignStop::None);
     // I0a = 150 sqrt3 / 30000; Qz = 1500 * 3.2 * 0.01 = 48; Q0 = 3 * 80 + 48 = 288;
     // I0r = 288 sqrt3 / 30000; I0 = sqrt3 / 30000 * sqrt(150^2 + 288^2) = 0.018748;
     // i0 = I0 / 5 A * 100 = 0.37496 %.
@@ -88,7 +88,7 @@ TEST_F(InductionSearchTest, LossesLoopStepsTowardsTheBand) {
         SCOPED_TRACE(c.name);
         report_.clear();
         DesignState s = linearCore(c.start_T, 150);
-        EXPECT_TRUE(search(s));
+        EXPECT_EQ(search(s), DesignStop::None);
         EXPECT_EQ(valuesAfter(report_, kRodLosses), c.tried);
         EXPECT_EQ(valuesAfter(report_, kYokeLosses), c.tried);  // equal sections: the yoke follows
         EXPECT_EQ(s.B_rod, c.final_T);
@@ -101,7 +101,7 @@ TEST_F(InductionSearchTest, TooHighNoLoadCurrentLowersTheInduction) {
     // 0.4062 % at 1.625 T passes, with the losses (162.5 W) still in band.
     DesignState s = linearCore(1.6875, 150);
     s.i0_norm = 0.3154;
-    EXPECT_TRUE(search(s));
+    EXPECT_EQ(search(s), DesignStop::None);
     EXPECT_EQ(valuesAfter(report_, kRodLosses), QStringList({"1,688", "1,625"}));
     EXPECT_EQ(valuesAfter(report_, kI0Pct), QStringList({"0,422", "0,406"}));
     EXPECT_EQ(report_.last(), QStringLiteral("Current condition of idling coincided"));
@@ -115,7 +115,7 @@ TEST_F(InductionSearchTest, AlternationsEndWithoutAnInduction) {
         // step up would return to 1.5 T.
         DesignState s = linearCore(1.5, 150);
         s.i0_norm = 0.01;
-        EXPECT_FALSE(search(s));
+        EXPECT_EQ(search(s), DesignStop::NoInductionMeetsBoth);
         EXPECT_EQ(valuesAfter(report_, kRodLosses), QStringList({"1,500", "1,438"}));
         EXPECT_EQ(report_.size(), 6 + 1 + 6 + 6 + 1);
         EXPECT_EQ(report_.last(), QString::fromUtf8(kBothFailed));
@@ -128,7 +128,7 @@ TEST_F(InductionSearchTest, AlternationsEndWithoutAnInduction) {
         report_.clear();
         DesignState s = linearCore(1.484375, 150);
         s.dB = 0.25;
-        EXPECT_FALSE(search(s));
+        EXPECT_EQ(search(s), DesignStop::NoInductionMeetsBoth);
         EXPECT_EQ(valuesAfter(report_, kRodLosses), QStringList({"1,484", "1,734"}));
         EXPECT_EQ(report_.size(), 6 + 6 + 1);
         EXPECT_EQ(report_.last(), QString::fromUtf8(kBothFailed));
@@ -140,7 +140,7 @@ TEST_F(InductionSearchTest, TenThousandLossesPassesAtMost) {
     // A step of 2^-20 T would need half a million passes to reach the band.
     DesignState s = linearCore(1.0, 150);
     s.dB = 1.0 / 1048576;
-    EXPECT_FALSE(search(s));
+    EXPECT_EQ(search(s), DesignStop::NoInductionMeetsBoth);
     EXPECT_EQ(report_.size(), 6 * kMaxLossesPasses + 1);
     EXPECT_EQ(report_.last(), QString::fromUtf8(kBothFailed));
     EXPECT_EQ(s.B_rod, 1.0 + 9999.0 / 1048576);  // the last induction tried
@@ -159,7 +159,7 @@ TEST_F(InductionSearchTest, RodInductionOffTheCurve) {
         SCOPED_TRACE(c.line);
         report_.clear();
         DesignState s = linearCore(c.B_T, 150);
-        EXPECT_FALSE(search(s));
+        EXPECT_EQ(search(s), DesignStop::InductionOffCurve);
         EXPECT_EQ(report_.lines(), linesOf({c.line}));
     }
 }
@@ -169,7 +169,7 @@ TEST_F(InductionSearchTest, YokeInductionFollowsTheRod) {
     // below 200 W up to the yoke's leaving the curve at B_rod 1.625 T.
     DesignState s = linearCore(1.5, 200);
     s.yoke_area = 0.008;
-    EXPECT_FALSE(search(s));
+    EXPECT_EQ(search(s), DesignStop::InductionOffCurve);
     EXPECT_EQ(valuesAfter(report_, kRodLosses), QStringList({"1,500", "1,563", "1,625"}));
     EXPECT_EQ(valuesAfter(report_, kYokeLosses), QStringList({"1,875", "1,953"}));
     EXPECT_EQ(report_.last(), QStringLiteral("Unable to find a suitable steel yoke magnetization 2,031 T"));
@@ -180,7 +180,7 @@ TEST_F(InductionSearchTest, InductionAboveTheLastPointEndsTheLossesLoop) {
     {
         SCOPED_TRACE("the step up passes point 25");
         DesignState s = linearCore(1.96875, 1000);
-        EXPECT_FALSE(search(s));
+        EXPECT_EQ(search(s), DesignStop::LossesCriterion);
         EXPECT_EQ(report_.size(), 7);
         EXPECT_EQ(report_.last(), QStringLiteral("Find a suitable induction for load losses could not be"));
         EXPECT_EQ(s.B_rod, 2.03125);
@@ -190,7 +190,7 @@ TEST_F(InductionSearchTest, InductionAboveTheLastPointEndsTheLossesLoop) {
         report_.clear();
         for (size_t j = 12; j < steel_.points.size(); ++j) steel_.points[j] = SteelPoint{};
         DesignState s = linearCore(1.0, 100);
-        EXPECT_FALSE(search(s));
+        EXPECT_EQ(search(s), DesignStop::LossesCriterion);
         EXPECT_EQ(report_.size(), 8);
         EXPECT_EQ(report_.lines()[6], QStringLiteral("condition for no-load losses coincided, W: Рhh=100,000"));
         EXPECT_EQ(report_.last(), QStringLiteral("Find a suitable induction for load losses could not be"));
@@ -203,7 +203,7 @@ TEST_F(InductionSearchTest, HotRolledSteelHasItsOwnAllowances) {
     // k_q 1.25: Q0 = (3 VA/kg * 40 kg + 3 * 40) * 1.25 + 48 = 348 VA.
     DesignState s = linearCore(1.5, 132);
     s.steel_kind = 2;
-    EXPECT_TRUE(search(s));
+    EXPECT_EQ(search(s), DesignStop::None);
     EXPECT_EQ(valuesAfter(report_, "condition for no-load losses coincided, W: Рhh="), QStringList({"132,000"}));
     EXPECT_EQ(valuesAfter(report_, "full magnetizing power, VA "), QStringList({"348,000"}));
     EXPECT_EQ(s.k_p0, 1.1);

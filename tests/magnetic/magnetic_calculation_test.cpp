@@ -21,7 +21,9 @@ constexpr int kLinesBeforeSearch = 19;
 
 class MagneticCalculationTest : public testing::Test {
 protected:
-    bool calculate(const MagneticInputs& in) { return calculateMagneticCircuit(in, steels_, state_, results_, report_); }
+    DesignStop calculate(const MagneticInputs& in) {
+        return calculateMagneticCircuit(in, steels_, state_, results_, report_);
+    }
 
     // Runs a calculation that must stop with `text`.
     void expectStop(const MagneticInputs& in, const char* text) {
@@ -40,7 +42,7 @@ protected:
 };
 
 TEST_F(MagneticCalculationTest, TypicalDesignMeetsBothCriteriaAt1675) {
-    EXPECT_TRUE(calculate(typicalDesign()));
+    EXPECT_EQ(calculate(typicalDesign()), DesignStop::None);
     EXPECT_EQ(report_.lines(), test::kTypicalReport);
 
     EXPECT_NEAR(state_.B_rod, 1.675, 1e-12);
@@ -120,7 +122,7 @@ TEST_F(MagneticCalculationTest, UnknownSchemeTextIsRefusedBeforeAnyLine) {
 TEST_F(MagneticCalculationTest, PowerWithoutRatedDataStops) {
     MagneticInputs in = typicalDesign();
     in.snom = QStringLiteral("17");
-    EXPECT_FALSE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::NoRatedData);
     EXPECT_EQ(report_.size(), 7);
     EXPECT_EQ(report_.last(), QStringLiteral("Not found a suitable transformer for rated power"));
 }
@@ -134,7 +136,7 @@ TEST_F(MagneticCalculationTest, StoredSteelsTakeTheInductionOfTheirRolling) {
 
     MagneticInputs in = typicalDesign();
     in.steelIndex = 4;
-    EXPECT_TRUE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::None);
     EXPECT_EQ(report_.lines(), test::kTypicalReport);
     EXPECT_EQ(state_.steel_no, 5);
 
@@ -152,7 +154,7 @@ TEST_F(MagneticCalculationTest, SteelWithoutRollingTypeIsRefusedWithALine) {
     state_.steel_kind = 2;
     MagneticInputs in = typicalDesign();
     in.steelIndex = 4;
-    EXPECT_FALSE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::NoRollingType);
     EXPECT_EQ(report_.lines(),
               linesOf({"The steel has no rolling type: choose Cold-rolled or Hot-rolled in Add / edit steel"}));
     EXPECT_EQ(state_.steel_kind, 2);
@@ -192,11 +194,11 @@ TEST_F(MagneticCalculationTest, LimitsOfTheRefusedInputsAreAccepted) {
     MagneticInputs in = typicalDesign();
     in.numhU = QStringLiteral("9");
     in.hU = QStringLiteral("0");
-    EXPECT_TRUE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::None);
     EXPECT_EQ(state_.tap_count, 9);
     EXPECT_EQ(state_.tap_step, 0.0);
     in.numhU = QStringLiteral("0");
-    EXPECT_TRUE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::None);
     EXPECT_EQ(state_.tap_count, 0);
 }
 
@@ -251,7 +253,7 @@ TEST_F(MagneticCalculationTest, SearchFailureLeavesTheCalculationUnsuccessful) {
     // 1512 data end at 1.5 T: the recommended 1.525 T is off its curve.
     MagneticInputs in = typicalDesign();
     in.steelIndex = 0;
-    EXPECT_FALSE(calculate(in));
+    EXPECT_EQ(calculate(in), DesignStop::InductionOffCurve);
     EXPECT_EQ(report_.size(), kLinesBeforeSearch + 1);
     EXPECT_EQ(report_.last(), QStringLiteral("Unable to find a suitable magnetization steel rod 1,525 T"));
 }

@@ -20,7 +20,7 @@ protected:
     bool calculate(const MagneticInputs& in) {
         Report report;
         try {
-            return calculateMagneticCircuit(in, steels_, state_, results_, report);
+            return calculateMagneticCircuit(in, steels_, state_, results_, report) == DesignStop::None;
         } catch (const CommandError&) {
             return false;
         }
