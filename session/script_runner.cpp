@@ -3,6 +3,7 @@
 #include "control_names.h"
 #include "controls.h"
 #include "document_commands.h"
+#include "window_keys.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -200,7 +201,7 @@ bool ScriptRunner::click(const Line& line, const QString& name) {
     QWidget* control = find(line, name);
     if (!control) return false;
     if (control->isWindow()) {
-        control->close();
+        closeAsUser(control);
         return true;
     }
     auto* button = qobject_cast<QAbstractButton*>(control);

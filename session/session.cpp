@@ -7,11 +7,14 @@
 #include "varianty_window.h"
 #include "window_set.h"
 
+#include "common/command_error.h"
+#include "common/runtime_texts.h"
 #include "document/report_document.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QEvent>
+#include <QFileDialog>
 #include <QWidget>
 
 namespace dravik {
@@ -57,11 +60,11 @@ MessageSink& quietMessages() {
 }
 
 Session::Session(const SessionSettings& settings, MessageSink& messages, std::function<void()> quit)
-    : context_(std::make_unique<AppContext>()) {
+    : context_(std::make_unique<AppContext>()),
+      scriptMode_(settings.scriptMode),
+      scriptWorkbook_(settings.scriptWorkbook) {
     context_->catalogueFolder = settings.catalogueFolder;
     context_->shippedWireCatalogue = settings.shippedWireCatalogue;
-    context_->scriptMode = settings.scriptMode;
-    context_->scriptWorkbook = settings.scriptWorkbook;
     context_->windowSettings = settings.windowSettings;
     context_->messages = &messages;
     context_->quit = std::move(quit);
@@ -71,6 +74,18 @@ Session::Session(const SessionSettings& settings, MessageSink& messages, std::fu
     recorder_ = std::make_unique<Recorder>(designWindows(windows_->windows(), context_->windows.varianty));
     recorder_->beforeCatalogueChange = [this] { startingCatalogues(); };
     context_->performActions = [this](const QStringList& lines) { performActions(lines); };
+    context_->chooseWorkbook = [this](QWidget* parent) { return chooseWorkbook(parent); };
+}
+
+// A script run names its workbook on the command line; it has none to ask
+// for when it names none.
+QString Session::chooseWorkbook(QWidget* parent) const {
+    if (scriptMode_) {
+        if (scriptWorkbook_.isEmpty()) throw CommandError(texts::kFileNotFound);
+        return scriptWorkbook_;
+    }
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Excel"), context_->catalogueFolder,
+                                        QStringLiteral("Workbooks (*.xlsx *.ods);;All files (*)"));
 }
 
 // The lines are the program's own: a line the runner cannot perform is a
@@ -104,7 +119,7 @@ QString Session::displayName() const {
 
 void Session::setMessages(MessageSink& messages) { context_->messages = &messages; }
 void Session::setQuit(std::function<void()> quit) { context_->quit = std::move(quit); }
-void Session::setScriptMode(bool scriptMode) { context_->scriptMode = scriptMode; }
+void Session::setScriptMode(bool scriptMode) { scriptMode_ = scriptMode; }
 
 bool Session::isModified() const { return recorder_->revision() != savedRevision_; }
 

@@ -47,8 +47,9 @@ public:
     // Where message boxes go, and what "Exit" does.
     void setMessages(MessageSink& messages);
     void setQuit(std::function<void()> quit);
-    // Script mode acts as a user on the close box of "Add wire"; a replayed
-    // design is replayed so, and the windows go on as the desktop's after.
+    // In script mode the steel editor's "Excel" reads the workbook the run
+    // names instead of asking; a replayed design is replayed so, and the
+    // windows go on as the desktop's after.
     void setScriptMode(bool scriptMode);
 
     // The catalogues as the session found them when it began. Hashing
@@ -80,8 +81,11 @@ public:
 
 private:
     void performActions(const QStringList& lines);
+    QString chooseWorkbook(QWidget* parent) const;
 
     std::unique_ptr<AppContext> context_;
+    bool scriptMode_ = false;
+    QString scriptWorkbook_;
     std::unique_ptr<WindowSet> windows_;
     std::unique_ptr<Recorder> recorder_;
     std::optional<CatalogueHashes> startingCatalogues_;

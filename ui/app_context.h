@@ -50,10 +50,9 @@ struct AppContext {
     QString catalogueFolder;
     QString shippedWireCatalogue;  // the standard range installed with the program
     MessageSink* messages = nullptr;
-    // In script mode the steel editor's workbook import reads this file
-    // instead of asking in a file dialog.
-    bool scriptMode = false;
-    QString scriptWorkbook;
+    // The workbook the steel editor's "Excel" imports: the user's choice in a
+    // file dialog, or the one a script run names; empty when the user cancels.
+    std::function<QString(QWidget* parent)> chooseWorkbook;
     // Where the windows keep their places and splitters between runs; none
     // in script mode, whose runs leave no trace of that kind.
     QSettings* windowSettings = nullptr;

@@ -201,8 +201,7 @@ void TProvod_dobavitj::markTyped() { typedSinceShown_ = true; }
 // window is closed: that adds nothing, and an edited wire is still in the file.
 void TProvod_dobavitj::closeEvent(QCloseEvent* event) {
     event->accept();
-    const bool byUser = closedByUser(this, event) || context_.scriptMode;
-    if (!isVisible() || !byUser) return;
+    if (!isVisible() || !closedByUser(this, event)) return;
     if (!typedSinceShown_ && !holdsEditedWire_) return;
     if (addWire() == AddOutcome::EntryInvalid) event->ignore();
 }

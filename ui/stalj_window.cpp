@@ -15,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -356,16 +355,8 @@ void TStalj_dobavitj_redaktirovatj::blankTheSteel(int pointCount, bool clearEdit
     for (int i = 0; i < kGrids; ++i) setPointCount(i, pointCount);
 }
 
-// The workbook named on the command line in script mode, else the one the
-// user picks; an empty text when the user cancels.
-QString TStalj_dobavitj_redaktirovatj::workbookPath() {
-    if (context_.scriptMode) {
-        if (context_.scriptWorkbook.isEmpty()) throw CommandError(texts::kFileNotFound);
-        return context_.scriptWorkbook;
-    }
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Excel"), context_.catalogueFolder,
-                                        QStringLiteral("Workbooks (*.xlsx *.ods);;All files (*)"));
-}
+// An empty text when the user cancels.
+QString TStalj_dobavitj_redaktirovatj::workbookPath() { return context_.chooseWorkbook(this); }
 
 // The curves of a workbook: sheets "Лист1", "Лист2", "Лист3", rows 1..13,
 // induction and value, into the left, middle and right grid. The whole

@@ -28,8 +28,9 @@ public:
     }
 
     bool closes = false;
-    // While Escape's close event is on its way to the window.
-    bool closingByEscape = false;
+    // While a close the user asked for (Escape, a script's click on the
+    // window) is on its way to the window.
+    bool closingByUser = false;
     QPointer<QAbstractButton> defaultButton;
 
 protected:
@@ -38,7 +39,7 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~Qt::KeypadModifier) return false;
         if (key->key() == Qt::Key_Escape && closes) {
-            closeAsByCloseBox();
+            closeAsUser(window_);
             return true;
         }
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && defaultButton) {
@@ -49,15 +50,6 @@ protected:
     }
 
 private:
-    // The close box and this both send the window its close event.
-    // The close box and this both send the window its close event; the
-    // window may ask closedByUser() which of the two, or the program, sent it.
-    void closeAsByCloseBox() {
-        closingByEscape = true;
-        window_->close();
-        closingByEscape = false;
-    }
-
     // A focused push button is what Enter means; on a field, a check box or
     // a list it means the window's main command.
     void pressForEnter() {
@@ -73,10 +65,19 @@ private:
 
 void closeOnEscape(QWidget* window) { WindowKeys::of(window).closes = true; }
 
+// The close box and this both send the window its close event; the window
+// may ask closedByUser() which of them, or the program, sent it.
+void closeAsUser(QWidget* window) {
+    WindowKeys& keys = WindowKeys::of(window);
+    keys.closingByUser = true;
+    window->close();
+    keys.closingByUser = false;
+}
+
 bool closedByUser(const QWidget* window, const QCloseEvent* event) {
     if (event->spontaneous()) return true;  // the desktop's close box
     const QObject* keys = window->findChild<QObject*>(kKeysName, Qt::FindDirectChildrenOnly);
-    return keys && static_cast<const WindowKeys*>(keys)->closingByEscape;
+    return keys && static_cast<const WindowKeys*>(keys)->closingByUser;
 }
 
 void pressOnEnter(QWidget* window, QAbstractButton* button) { WindowKeys::of(window).defaultButton = button; }

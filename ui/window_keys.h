@@ -11,8 +11,13 @@ namespace dravik {
 // window's own close handler runs, with the same effects.
 void closeOnEscape(QWidget* window);
 
-// Whether the user closed the window, with the close box or Escape, rather
-// than the program closing it (as it ends, or a session being replaced).
+// Closes the window as its close box does, as the user's close: Escape and a
+// script's click on the window's name come this way.
+void closeAsUser(QWidget* window);
+
+// Whether the user closed the window, with the close box, Escape or a
+// script's click, rather than the program closing it (as it ends, or a
+// session being replaced).
 bool closedByUser(const QWidget* window, const QCloseEvent* event);
 
 // Enter (Return or the keypad's Enter) that no control of the window takes
