@@ -39,19 +39,11 @@
 namespace dravik {
 namespace {
 
-// The window height and rod spacing of a sweep start from the standard ones
-// of the power, from 10 % below to 20 % above.
-constexpr double kBelowStandard = 0.9;
-constexpr double kAboveStandard = 1.2;
-// Diameters on each side of the standard one.
-constexpr int kDiametersAside = 2;
 // New results are shown ten times a second: often enough to watch the table
 // fill, seldom enough to leave the window free for the user.
 constexpr int kShowResultsEvery_ms = 100;
 
 constexpr int kFieldWidth = 80;
-
-QString wholeMillimetres(double mm) { return QString::number(std::lround(mm)); }
 
 }  // namespace
 
@@ -213,34 +205,20 @@ void TVarianty::fillDiameters() {
         list->addItems(texts);
     }
     if (offeredDiameters_.empty()) return;
-    const auto standard = std::find(offeredDiameters_.begin(), offeredDiameters_.end(),
-                                    diameters.standard.value_or(offeredDiameters_[offeredDiameters_.size() / 2]));
-    const int at = static_cast<int>(standard - offeredDiameters_.begin());
-    selectSilently(CB_D_ot, std::max(0, at - kDiametersAside));
-    selectSilently(CB_D_do, std::min(static_cast<int>(offeredDiameters_.size()) - 1, at + kDiametersAside));
+    const DiameterPositions positions = defaultDiameterPositions(diameters);
+    selectSilently(CB_D_ot, positions.from);
+    selectSilently(CB_D_do, positions.to);
 }
 
-// The standard window of the power, or, for a power without one, the
-// window Stage I holds.
+// When the power or the window is no number the fields stay as they are.
 void TVarianty::fillWindow() {
-    const MagneticInputs stage1 = context_.windows.etapI->typedInputs();
-    double lc = 0;
-    double C = 0;
-    try {
-        if (const std::optional<StandardWindow> standard = standardWindowFor(stage1.snom, context_.coreGeometry)) {
-            lc = standard->lc_mm;
-            C = standard->C_mm;
-        } else {
-            lc = floatOf(firstPointToComma(stage1.Lc));
-            C = floatOf(firstPointToComma(stage1.C));
-        }
-    } catch (const CommandError&) {
-        return;  // the power or the window is no number: the fields stay as they are
-    }
-    setTextIfChanged(Ed_Lc_ot, wholeMillimetres(kBelowStandard * lc));
-    setTextIfChanged(Ed_Lc_do, wholeMillimetres(kAboveStandard * lc));
-    setTextIfChanged(Ed_C_ot, wholeMillimetres(kBelowStandard * C));
-    setTextIfChanged(Ed_C_do, wholeMillimetres(kAboveStandard * C));
+    const std::optional<WindowRanges> window =
+        defaultWindowRanges(context_.windows.etapI->typedInputs(), context_.coreGeometry);
+    if (!window) return;
+    setTextIfChanged(Ed_Lc_ot, QString::number(window->lcFrom));
+    setTextIfChanged(Ed_Lc_do, QString::number(window->lcTo));
+    setTextIfChanged(Ed_C_ot, QString::number(window->cFrom));
+    setTextIfChanged(Ed_C_do, QString::number(window->cTo));
 }
 
 void TVarianty::fillSteels() {

@@ -6,12 +6,20 @@
 #include "common/runtime_texts.h"
 #include "design/input_ranges.h"
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <utility>
 
 namespace dravik {
 namespace {
 
+// The window height and rod spacing of a sweep start from the standard ones
+// of the power, from 10 % below to 20 % above.
+constexpr double kBelowStandard = 0.9;
+constexpr double kAboveStandard = 1.2;
+// Diameters on each side of the standard one.
+constexpr int kDiametersAside = 2;
 
 int readWhole(const QString& text, const InputRange& range, const FieldName& field) {
     const int value = readField(field.control, [&] { return parseInt(text); });
@@ -47,6 +55,33 @@ std::pair<int, int> readFromTo(const QString& fromText, const QString& toText, c
 }
 
 }  // namespace
+
+DiameterPositions defaultDiameterPositions(const StandardDiameters& diameters) {
+    const std::vector<int>& items = diameters.items;
+    if (items.empty()) return {};
+    const int last = static_cast<int>(items.size()) - 1;
+    const auto standard = std::find(items.begin(), items.end(), diameters.standard.value_or(items[items.size() / 2]));
+    const int at = static_cast<int>(standard - items.begin());
+    return {std::max(0, at - kDiametersAside), std::min(last, at + kDiametersAside)};
+}
+
+std::optional<WindowRanges> defaultWindowRanges(const MagneticInputs& stage1, const CoreGeometryMemory& memory) {
+    double lc = 0;
+    double C = 0;
+    try {
+        if (const std::optional<StandardWindow> standard = standardWindowFor(stage1.snom, memory)) {
+            lc = standard->lc_mm;
+            C = standard->C_mm;
+        } else {
+            lc = floatOf(firstPointToComma(stage1.Lc));
+            C = floatOf(firstPointToComma(stage1.C));
+        }
+    } catch (const CommandError&) {
+        return std::nullopt;
+    }
+    return WindowRanges{std::lround(kBelowStandard * lc), std::lround(kAboveStandard * lc),
+                        std::lround(kBelowStandard * C), std::lround(kAboveStandard * C)};
+}
 
 SweepRanges readSweepRanges(const SweepTexts& t) {
     SweepRanges r;

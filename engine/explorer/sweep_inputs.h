@@ -5,6 +5,7 @@
 #include "explorer/variant_result.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The design explorer's own fields as the user typed them, read into the
@@ -29,6 +30,22 @@ struct SweepTexts {
     QString steelPrice, copperPrice, aluminiumPrice;  // Ed_Cena_stali, Ed_Cena_medi, Ed_Cena_aljuminija
     QString A, B;                       // Ed_Koef_A, Ed_Koef_B
 };
+
+// Where the ranges start when the window opens from Stage I: the standard
+// diameter of the power (else the middle one offered) with two on each side,
+// as positions in `diameters.items`.
+struct DiameterPositions {
+    int from = 0, to = 0;
+};
+DiameterPositions defaultDiameterPositions(const StandardDiameters& diameters);
+
+// The standard window of the power, or for a power without one the window
+// Stage I holds, from 10 % below to 20 % above, whole mm; empty when the
+// power or that window is no number.
+struct WindowRanges {
+    long lcFrom = 0, lcTo = 0, cFrom = 0, cTo = 0;
+};
+std::optional<WindowRanges> defaultWindowRanges(const MagneticInputs& stage1, const CoreGeometryMemory& memory);
 
 // The ranges, checked field by field; then the number of variants they
 // make, at most kMaxVariants.

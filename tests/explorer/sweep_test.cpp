@@ -2,6 +2,7 @@
 
 #include "common/command_error.h"
 #include "magnetic/scheme.h"
+#include "explorer/sweep_inputs.h"
 #include "explorer/variant_result.h"
 #include "explorer/variant_table.h"
 #include "windings/short_circuit.h"
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 // The sweep: which diameters and windows it offers, the order of its
 // variants, and that each variant is the design the windows would make from
@@ -50,6 +52,34 @@ TEST(Sweep, OffersTheDiametersPickSheetsKeeps) {
     EXPECT_EQ(standardWindowFor("100", fresh)->lc_mm, 400);
     EXPECT_EQ(standardWindowFor("100", fresh)->C_mm, 270);
     EXPECT_FALSE(standardWindowFor("160", fresh).has_value());
+}
+
+// The window opens on the standard diameter with two on each side, cut at
+// the ends of the list, and on the power's standard window (else Stage I's)
+// from 10 % below to 20 % above.
+TEST(Sweep, StartsFromTheStandardDiameterAndWindowOfThePower) {
+    const CoreGeometryMemory fresh;
+    const DiameterPositions for100 = defaultDiameterPositions(standardDiametersFor("100", "0,13", false, fresh));
+    EXPECT_EQ(std::pair(for100.from, for100.to), std::pair(4, 7));  // 0,12 .. 0,14
+    const DiameterPositions noStandard = defaultDiameterPositions(standardDiametersFor("100", "x", false, fresh));
+    EXPECT_EQ(std::pair(noStandard.from, noStandard.to), std::pair(2, 6));
+    const DiameterPositions none = defaultDiameterPositions({});
+    EXPECT_EQ(std::pair(none.from, none.to), std::pair(0, 0));
+
+    MagneticInputs stage1;
+    stage1.snom = "100";
+    stage1.Lc = "300";
+    stage1.C = "250.4";
+    const std::optional<WindowRanges> standard = defaultWindowRanges(stage1, fresh);
+    ASSERT_TRUE(standard.has_value());
+    EXPECT_EQ(std::tuple(standard->lcFrom, standard->lcTo, standard->cFrom, standard->cTo),
+              std::tuple(360L, 480L, 243L, 324L));
+    stage1.snom = "160";
+    const std::optional<WindowRanges> typed = defaultWindowRanges(stage1, fresh);
+    ASSERT_TRUE(typed.has_value());
+    EXPECT_EQ(std::tuple(typed->lcFrom, typed->lcTo, typed->cFrom, typed->cTo), std::tuple(270L, 360L, 225L, 300L));
+    stage1.C = "wide";
+    EXPECT_FALSE(defaultWindowRanges(stage1, fresh).has_value());
 }
 
 SweepRanges typicalRanges() {
