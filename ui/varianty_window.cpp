@@ -343,8 +343,7 @@ void TVarianty::sweepFinished() {
     showArrived_.stop();
     showArrivedResults();
     const VariantTable& table = *SG_Var->table();
-    int meeting = 0;
-    for (int row = 0; row < table.size(); ++row) meeting += table.at(row).meetsEverything() ? 1 : 0;
+    const int meeting = table.meetingCount();
     const QString counts = QStringLiteral("%1 of %2 variants meet every check").arg(meeting).arg(table.size());
     Lab_Sostojanie->setText(run_.isCanceled()
                                 ? QStringLiteral("Cancelled after %1 of %2 variants; %3 meet every check")

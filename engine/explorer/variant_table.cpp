@@ -153,6 +153,10 @@ std::optional<int> VariantTable::rank(int row) const {
     return position_.at(static_cast<size_t>(row)) + 1;  // the variants that meet everything rank first
 }
 
+int VariantTable::meetingCount() const {
+    return static_cast<int>(std::ranges::count_if(rows_, &VariantResult::meetsEverything));
+}
+
 std::optional<int> VariantTable::bestRow() const {
     if (ranked_.empty() || !at(ranked_.front()).meetsEverything()) return std::nullopt;
     return ranked_.front();

@@ -64,6 +64,8 @@ public:
     // check; none for a variant that fails one.
     std::optional<int> rank(int row) const;
     std::optional<int> bestRow() const;
+    // How many rows meet every check.
+    int meetingCount() const;
     // The rows in ranking order.
     const std::vector<int>& rankedRows() const { return ranked_; }
     // Whether row `a` goes before row `b` when the table is sorted by

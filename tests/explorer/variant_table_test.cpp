@@ -48,6 +48,7 @@ TEST(VariantRanking, TheBestIsTheCheapestThatMeetsEverything) {
     table.add({failing(4, DesignStop::UkOutsideStandard, -11, 40), meeting(5, 700), failing(6, DesignStop::Refused, 0),
                failing(7, DesignStop::PkAboveStandard, 30, 10), failing(8, DesignStop::LvOffRod, 0.5)});
     EXPECT_EQ(indexesInRankingOrder(table), (std::vector<int>{3, 5, 1, 4, 0, 7, 8, 2, 6}));
+    EXPECT_EQ(table.meetingCount(), 3);
     ASSERT_TRUE(table.bestRow().has_value());
     EXPECT_EQ(table.at(*table.bestRow()).variant.index, 3);
     EXPECT_EQ(table.rank(3), 1);  // rows are in arrival order: row 3 is variant 3
@@ -62,6 +63,7 @@ TEST(VariantRanking, NoVariantMeetingEverythingMeansNoBest) {
     VariantTable table(smallSweep(), QStringLiteral("c.u."));
     table.add({failing(0, DesignStop::PkAboveStandard, 12, 50), failing(1, DesignStop::HvOutOfWindow, 0.5, 40)});
     EXPECT_FALSE(table.bestRow().has_value());
+    EXPECT_EQ(table.meetingCount(), 0);
 }
 
 TEST(VariantRanking, SortingByAColumnPutsMissingFiguresLast) {
