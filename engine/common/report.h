@@ -66,8 +66,6 @@ public:
         return report;
     }
 
-    bool keepsLines() const noexcept { return keepsLines_; }
-
     void add(const QString& line) {
         if (keepsLines_) lines_.append(line);
     }
